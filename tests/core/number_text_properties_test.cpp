@@ -1,0 +1,156 @@
+// Properties of the number texts over many generated inputs, checked against independent
+// oracles: the C library's printf/strtod (the test runs in the "C" locale) and std::regex.
+
+#include "core/number_text.h"
+
+#include <bit>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <random>
+#include <regex>
+
+namespace vexlet {
+namespace {
+
+constexpr int kIterations = 200'000;
+
+double roundedTo15Digits(double value)
+{
+    char text[40];
+    std::snprintf(text, sizeof text, "%.14e", value);
+    return std::strtod(text, nullptr);
+}
+
+double randomFiniteDouble(std::mt19937_64 &random)
+{
+    for (;;) {
+        const double value = std::bit_cast<double>(random());
+        if (std::isfinite(value))
+            return value;
+    }
+}
+
+// Texts over an alphabet that makes both numbers and near-numbers likely.
+std::string randomNumberishText(std::mt19937_64 &random)
+{
+    static constexpr std::string_view alphabet = "0123456789012345.+-eE .,x\t\n";
+    std::uniform_int_distribution<std::size_t> length(0, 9);
+    std::uniform_int_distribution<std::size_t> pick(0, alphabet.size() - 1);
+    std::string text(length(random), ' ');
+    for (char &c : text)
+        c = alphabet[pick(random)];
+    return text;
+}
+
+std::string randomBytes(std::mt19937_64 &random)
+{
+    std::uniform_int_distribution<std::size_t> length(0, 24);
+    std::string text(length(random), '\0');
+    for (char &c : text)
+        c = static_cast<char>(random());
+    return text;
+}
+
+const std::regex kFormattedGrammar(
+    R"(0|-?(Infinity|NaN)|-?[1-9](\.[0-9]*[1-9])?E[+-][0-9]{2,3}|-?(0|[1-9][0-9]*)(\.[0-9]*[1-9])?)");
+
+TEST(FormatNumberProperty, ReadsBackAsTheValueRoundedTo15Digits)
+{
+    std::mt19937_64 random(20261207);
+    for (int i = 0; i < kIterations; ++i) {
+        const double value = randomFiniteDouble(random);
+        const std::string text = formatNumber(value);
+        SCOPED_TRACE(testing::Message() << std::hexfloat << value << " -> " << text);
+        ASSERT_TRUE(std::regex_match(text, kFormattedGrammar));
+        ASSERT_EQ(parseLenient(text), roundedTo15Digits(value) + 0.0);
+    }
+}
+
+TEST(FormatNumberProperty, ChoosesPositionalFormForExponentsMinus4To14)
+{
+    std::mt19937_64 random(7);
+    std::uniform_real_distribution<double> mantissa(1.0, 10.0);
+    for (int exponent = -30; exponent <= 30; ++exponent) {
+        for (int i = 0; i < 200; ++i) {
+            const double value = mantissa(random) * std::pow(10.0, exponent);
+            const std::string text = formatNumber(value);
+            const int shown = static_cast<int>(std::floor(std::log10(roundedTo15Digits(value))));
+            SCOPED_TRACE(testing::Message() << value << " -> " << text);
+            ASSERT_EQ(text.find('E') == std::string::npos, shown >= -4 && shown <= 14);
+        }
+    }
+}
+
+TEST(FormatNumberProperty, WritesWholeNumbersBelow1e15Exactly)
+{
+    std::mt19937_64 random(151);
+    std::uniform_int_distribution<long long> whole(-999'999'999'999'999, 999'999'999'999'999);
+    for (int i = 0; i < kIterations; ++i) {
+        const long long number = whole(random);
+        const std::string text = formatNumber(static_cast<double>(number));
+        ASSERT_EQ(text, std::to_string(number));
+        ASSERT_EQ(parseLenient(text), static_cast<double>(number));
+    }
+}
+
+TEST(ParseStrictProperty, AcceptsExactlyTheGrammarAndAgreesWithTheLenientReading)
+{
+    const std::regex grammar(
+        R"([ \t\n]*[+-]?([0-9]+\.?[0-9]*|\.[0-9]+)([eE][+-]?[0-9]+)?[ \t\n]*)");
+    std::mt19937_64 random(1996);
+    int accepted = 0;
+    for (int i = 0; i < kIterations; ++i) {
+        const std::string text = randomNumberishText(random);
+        SCOPED_TRACE(testing::Message() << '"' << text << '"');
+        const std::optional<double> strict = parseStrict(text);
+        ASSERT_EQ(strict.has_value(), std::regex_match(text, grammar));
+        if (strict) {
+            ++accepted;
+            ASSERT_EQ(*strict, std::strtod(text.c_str(), nullptr));
+            ASSERT_EQ(*strict, parseLenient(text));
+        }
+    }
+    EXPECT_GT(accepted, kIterations / 20); // the generator does reach the grammar
+}
+
+TEST(ParseLenientProperty, ReadsTheLongestNumberPrefixAfterRemovingBlanks)
+{
+    const std::regex prefix(R"(^[+-]?([0-9]+\.?[0-9]*|\.[0-9]+)([eE][+-]?[0-9]+)?)");
+    std::mt19937_64 random(1998);
+    for (int i = 0; i < kIterations; ++i) {
+        const std::string text = randomNumberishText(random);
+        std::string compact;
+        for (char c : text) {
+            if (c != ' ' && c != '\t' && c != '\n')
+                compact += c;
+        }
+        std::smatch match;
+        const double expected = std::regex_search(compact, match, prefix)
+            ? std::strtod(match.str().c_str(), nullptr)
+            : 0.0;
+        SCOPED_TRACE(testing::Message() << '"' << text << '"');
+        ASSERT_EQ(parseLenient(text), expected);
+    }
+}
+
+TEST(NumberTextProperty, RandomBytesNeverMisbehave)
+{
+    std::mt19937_64 random(42);
+    for (int i = 0; i < kIterations; ++i) {
+        const std::string bytes = randomBytes(random);
+        const double lenient = parseLenient(bytes);
+        const std::optional<double> strict = parseStrict(bytes);
+        ASSERT_FALSE(std::isnan(lenient));
+        if (strict) {
+            ASSERT_EQ(*strict, lenient);
+        }
+        ASSERT_TRUE(std::regex_match(formatNumber(lenient), kFormattedGrammar));
+        ASSERT_TRUE(
+            std::regex_match(formatNumber(std::bit_cast<double>(random())), kFormattedGrammar));
+    }
+}
+
+} // namespace
+} // namespace vexlet
