@@ -1,0 +1,181 @@
+#include "core/species_catalogue.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <gtest/gtest.h>
+#include <numeric>
+#include <set>
+#include <vector>
+
+namespace vexlet {
+namespace {
+
+SpeciesRecord recordAt(int position)
+{
+    const LookupResult result = lookup(static_cast<std::int16_t>(position));
+    const auto *found = std::get_if<Found>(&result);
+    if (found == nullptr) {
+        ADD_FAILURE() << "no record at " << position;
+        return {};
+    }
+    return found->record;
+}
+
+std::array<std::int16_t, 7> fieldsOf(const SpeciesRecord &r)
+{
+    return {r.exp, r.HP, r.attack, r.defense, r.speed, r.special1, r.special2};
+}
+
+int statSum(const SpeciesRecord &record)
+{
+    const auto stats = statisticsOf(record);
+    return std::accumulate(stats.begin(), stats.end(), 0);
+}
+
+TEST(SpeciesCatalogue, LookupFindsPositions1To151Only)
+{
+    EXPECT_EQ(recordAt(1), (SpeciesRecord {64, 45, 49, 49, 45, 65, 65}));
+    EXPECT_EQ(recordAt(151), (SpeciesRecord {64, 100, 100, 100, 100, 100, 100}));
+    for (int position : {0, -1, -2, -32768, 152, 153, 32767}) {
+        SCOPED_TRACE(position);
+        EXPECT_TRUE(
+            std::holds_alternative<NoSelection>(lookup(static_cast<std::int16_t>(position))));
+    }
+}
+
+TEST(SpeciesCatalogue, KeepsTheTellingRows)
+{
+    const std::pair<int, SpeciesRecord> rows[] = {
+        {1, {64, 45, 49, 49, 45, 65, 65}},        {10, {53, 45, 30, 35, 45, 20, 20}},
+        {13, {52, 40, 35, 30, 50, 20, 20}},       {50, {81, 10, 55, 25, 95, 35, 45}},
+        {79, {99, 90, 65, 65, 15, 40, 40}},       {91, {203, 50, 95, 180, 70, 85, 45}},
+        {101, {150, 60, 50, 70, 140, 80, 80}},    {113, {255, 250, 5, 5, 50, 35, 105}},
+        {129, {20, 20, 10, 55, 80, 15, 20}},      {132, {61, 48, 48, 48, 48, 48, 48}},
+        {144, {215, 90, 85, 100, 85, 95, 125}},   {149, {218, 91, 134, 95, 80, 100, 100}},
+        {150, {220, 106, 110, 90, 130, 154, 90}}, {151, {64, 100, 100, 100, 100, 100, 100}},
+    };
+    for (const auto &[position, record] : rows) {
+        SCOPED_TRACE(position);
+        EXPECT_EQ(recordAt(position), record);
+    }
+}
+
+TEST(SpeciesCatalogue, ExtremesBelongToTheirSpeciesAlone)
+{
+    struct Extremes
+    {
+        const char *field;
+        int smallest;
+        std::set<int> smallestAt;
+        int largest;
+        std::set<int> largestAt;
+    };
+    const Extremes extremes[] = {
+        {"exp", 20, {129}, 255, {113}},
+        {"HP", 10, {50}, 250, {113}},
+        {"attack", 5, {113}, 134, {149}},
+        {"defense", 5, {113}, 180, {91}},
+        {"speed", 15, {79}, 140, {101}},
+        {"special1", 15, {129}, 154, {150}},
+        {"special2", 20, {10, 13, 129}, 125, {144}},
+    };
+    for (std::size_t field = 0; field < std::size(extremes); ++field) {
+        const Extremes &expected = extremes[field];
+        SCOPED_TRACE(expected.field);
+        int smallest = 1000;
+        int largest = -1;
+        std::set<int> smallestAt;
+        std::set<int> largestAt;
+        for (int position = 1; position <= kSpeciesCount; ++position) {
+            const int value = fieldsOf(recordAt(position))[field];
+            EXPECT_GE(value, 5);
+            EXPECT_LE(value, 255);
+            if (value < smallest)
+                smallestAt.clear(), smallest = value;
+            if (value == smallest)
+                smallestAt.insert(position);
+            if (value > largest)
+                largestAt.clear(), largest = value;
+            if (value == largest)
+                largestAt.insert(position);
+        }
+        EXPECT_EQ(smallest, expected.smallest);
+        EXPECT_EQ(smallestAt, expected.smallestAt);
+        EXPECT_EQ(largest, expected.largest);
+        EXPECT_EQ(largestAt, expected.largestAt);
+    }
+}
+
+TEST(SpeciesCatalogue, StatSumsRunFrom195To680AndNoRowRepeats)
+{
+    std::set<std::array<std::int16_t, 7>> distinct;
+    for (int position = 1; position <= kSpeciesCount; ++position) {
+        SCOPED_TRACE(position);
+        const SpeciesRecord record = recordAt(position);
+        distinct.insert(fieldsOf(record));
+        const int sum = statSum(record);
+        if (position == 10 || position == 13)
+            EXPECT_EQ(sum, 195);
+        else if (position == 150)
+            EXPECT_EQ(sum, 680);
+        else
+            EXPECT_TRUE(sum > 195 && sum < 680) << sum;
+    }
+    EXPECT_EQ(distinct.size(), static_cast<std::size_t>(kSpeciesCount));
+}
+
+TEST(SpeciesCatalogue, ListLabelsArePlaceholderThenUniqueNames)
+{
+    const auto &labels = listLabels();
+    ASSERT_EQ(labels.size(), 152u);
+    EXPECT_EQ(labels.front(), "< select from list >");
+    const std::set<std::string_view> names(labels.begin() + 1, labels.end());
+    EXPECT_EQ(names.size(), 151u);
+    for (std::string_view name : names) {
+        SCOPED_TRACE(name);
+        EXPECT_GE(name.size(), 4u);
+        EXPECT_LE(name.size(), 11u);
+        EXPECT_TRUE(std::isupper(static_cast<unsigned char>(name.front())));
+        EXPECT_TRUE(std::all_of(name.begin() + 1, name.end(),
+                                [](unsigned char c) { return std::islower(c); }));
+    }
+}
+
+// Stronger species give more experience, outliers aside.
+TEST(SpeciesCatalogue, ExperienceFollowsTheStatTotal)
+{
+    double n = kSpeciesCount, sumX = 0, sumY = 0, sumXX = 0, sumYY = 0, sumXY = 0;
+    for (int position = 1; position <= kSpeciesCount; ++position) {
+        const double x = statSum(recordAt(position));
+        const double y = recordAt(position).exp;
+        sumX += x, sumY += y, sumXX += x * x, sumYY += y * y, sumXY += x * y;
+    }
+    const double correlation = (n * sumXY - sumX * sumY)
+        / std::sqrt((n * sumXX - sumX * sumX) * (n * sumYY - sumY * sumY));
+    EXPECT_GT(correlation, 0.8);
+}
+
+// A family is a run of consecutive species whose names share their first three letters; it has
+// one to three stages, and each stage is stronger than the one before.
+TEST(SpeciesCatalogue, FamiliesGrowStrongerStageByStage)
+{
+    const auto &labels = listLabels();
+    std::vector<std::vector<int>> families;
+    for (int position = 1; position <= kSpeciesCount; ++position) {
+        const auto stem = [&](int p) { return labels[static_cast<std::size_t>(p)].substr(0, 3); };
+        if (families.empty() || stem(families.back().back()) != stem(position))
+            families.emplace_back();
+        families.back().push_back(position);
+    }
+    EXPECT_GT(families.size(), 70u);
+    for (const auto &family : families) {
+        SCOPED_TRACE(labels[static_cast<std::size_t>(family.front())]);
+        EXPECT_LE(family.size(), 3u);
+        for (std::size_t stage = 1; stage < family.size(); ++stage)
+            EXPECT_LT(statSum(recordAt(family[stage - 1])), statSum(recordAt(family[stage])));
+    }
+}
+
+} // namespace
+} // namespace vexlet
