@@ -31,6 +31,13 @@ struct SpeciesRecord
     friend constexpr bool operator==(const SpeciesRecord &, const SpeciesRecord &) = default;
 };
 
+// The seven values of a record in the order the window shows them, `exp` first.
+[[nodiscard]] constexpr std::array<std::int16_t, 7> valuesOf(const SpeciesRecord &record)
+{
+    return {record.exp,   record.HP,       record.attack,  record.defense,
+            record.speed, record.special1, record.special2};
+}
+
 // The six statistics of a record (without `exp`), HP first.
 [[nodiscard]] constexpr std::array<std::int16_t, 6> statisticsOf(const SpeciesRecord &record)
 {

@@ -22,11 +22,6 @@ SpeciesRecord recordAt(int position)
     return found->record;
 }
 
-std::array<std::int16_t, 7> fieldsOf(const SpeciesRecord &r)
-{
-    return {r.exp, r.HP, r.attack, r.defense, r.speed, r.special1, r.special2};
-}
-
 int statSum(const SpeciesRecord &record)
 {
     const auto stats = statisticsOf(record);
@@ -88,7 +83,7 @@ TEST(SpeciesCatalogue, ExtremesBelongToTheirSpeciesAlone)
         std::set<int> smallestAt;
         std::set<int> largestAt;
         for (int position = 1; position <= kSpeciesCount; ++position) {
-            const int value = fieldsOf(recordAt(position))[field];
+            const int value = valuesOf(recordAt(position))[field];
             EXPECT_GE(value, 5);
             EXPECT_LE(value, 255);
             if (value < smallest)
@@ -113,7 +108,7 @@ TEST(SpeciesCatalogue, StatSumsRunFrom195To680AndNoRowRepeats)
     for (int position = 1; position <= kSpeciesCount; ++position) {
         SCOPED_TRACE(position);
         const SpeciesRecord record = recordAt(position);
-        distinct.insert(fieldsOf(record));
+        distinct.insert(valuesOf(record));
         const int sum = statSum(record);
         if (position == 10 || position == 13)
             EXPECT_EQ(sum, 195);
