@@ -1,0 +1,45 @@
+#pragma once
+
+// One running program, driven the way a user drives it. The driver plays scripts and the
+// behaviour tests run against sessions; each backend (the plain model, the real window) makes
+// the same actions happen.
+
+#include "ui/form_state.h"
+
+#include <functional>
+#include <string_view>
+
+namespace vexlet::drive {
+
+enum class Command { calculate, fast, medium, slow, parabolic, exit };
+
+// Receives each message the program shows; the session answers it with OK afterwards.
+using MessageObserver = std::function<void(std::string_view title, std::string_view prompt)>;
+
+class Session
+{
+public:
+    virtual ~Session() = default;
+
+    // Picks list item `position` (0 to 151) from the drop-down.
+    virtual void pick(int position) = 0;
+    // Replaces the list's edit text with `text`, typed.
+    virtual void typeListText(std::string_view text) = 0;
+    // Clears the level box and types `text`; the box keeps what fits.
+    virtual void typeLevel(std::string_view text) = 0;
+    // Clicks `wild` or `trainer`.
+    virtual void clickOption(Field option) = 0;
+    // Clicks a check box: `traded`, or one of the disabled flags, which ignore it.
+    virtual void clickCheck(Field check) = 0;
+    virtual void click(Command command) = 0;
+
+    [[nodiscard]] virtual FormState &form() = 0;
+    [[nodiscard]] virtual bool hasEnded() const = 0;
+
+protected:
+    Session() = default;
+    Session(const Session &) = default;
+    Session &operator=(const Session &) = default;
+};
+
+} // namespace vexlet::drive
