@@ -1,31 +1,50 @@
 // vexlet-drive: starts the program as it starts and plays a script of user actions from
-// standard input, printing what the user would read. For end-to-end tests; not installed.
+// standard input, printing what the user would read. By default it drives the real window on
+// Qt's offscreen platform; --model drives the plain field model. For end-to-end tests only.
 
 #include "model_session.h"
 #include "script.h"
+#include "window_session.h"
 
+#include <QApplication>
 #include <iostream>
 #include <string_view>
+
+namespace {
+
+void printShownMessage(std::string_view title, std::string_view prompt)
+{
+    vexlet::drive::printMessage(std::cout, title, prompt);
+}
+
+// The offscreen platform warns about window features it does not have; the script's own
+// standard error stays clean.
+void quietWarnings(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::cerr << message.toStdString() << '\n';
+}
+
+} // namespace
 
 int main(int argc, char **argv)
 {
     using namespace vexlet::drive;
     bool model = false;
     for (int i = 1; i < argc; ++i) {
-        const std::string_view argument = argv[i];
-        if (argument == "--model") {
-            model = true;
-        } else {
+        if (std::string_view(argv[i]) != "--model") {
             std::cerr << "usage: vexlet-drive [--model] < script\n";
             return 2;
         }
+        model = true;
     }
-    if (!model) {
-        std::cerr << "vexlet-drive: only the plain model (--model) is available\n";
-        return 2;
+    if (model) {
+        const auto session = startModelSession(&printShownMessage);
+        return playScript(std::cin, std::cout, std::cerr, *session);
     }
-    const auto session = startModelSession([](std::string_view title, std::string_view prompt) {
-        printMessage(std::cout, title, prompt);
-    });
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(&quietWarnings);
+    QApplication application(argc, argv);
+    const auto session = startWindowSession(&printShownMessage);
     return playScript(std::cin, std::cout, std::cerr, *session);
 }

@@ -17,8 +17,11 @@ public:
     }
 
     void pick(int position) override { m_form.pickItem(position); }
-    void typeListText(std::string_view text) override { m_form.typeListText(text); }
-    void typeLevel(std::string_view text) override { m_form.setText(Field::level, text); }
+    void typeListText(std::string_view text) override { m_form.typeListText(typeableText(text)); }
+    void typeLevel(std::string_view text) override
+    {
+        m_form.setText(Field::level, typeableText(text));
+    }
     void clickOption(Field option) override { m_form.clickOption(option); }
     void clickCheck(Field check) override { m_form.clickCheck(check); }
 
@@ -42,6 +45,7 @@ public:
 
     [[nodiscard]] FormState &form() override { return m_form; }
     [[nodiscard]] bool hasEnded() const override { return m_ended; }
+    bool describeLayout(std::ostream &) override { return false; }
 
 private:
     void showInformation(std::string_view title, std::string_view prompt) override

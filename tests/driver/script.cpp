@@ -141,6 +141,11 @@ public:
             for (Field field : *fields)
                 m_out << fieldInfo(field).name << '=' << shownValue(m_session.form(), field)
                       << '\n';
+        } else if (action == "show-layout") {
+            if (!words.empty())
+                return "show-layout takes no argument";
+            if (!m_session.describeLayout(m_out))
+                return "show-layout needs the window, not the plain model";
         } else {
             return "unknown action '" + std::string(action) + "'";
         }

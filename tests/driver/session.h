@@ -7,6 +7,9 @@
 #include "ui/form_state.h"
 
 #include <functional>
+#include <iosfwd>
+#include <optional>
+#include <string>
 #include <string_view>
 
 namespace vexlet::drive {
@@ -15,6 +18,11 @@ enum class Command { calculate, fast, medium, slow, parabolic, exit };
 
 // Receives each message the program shows; the session answers it with OK afterwards.
 using MessageObserver = std::function<void(std::string_view title, std::string_view prompt)>;
+
+// What of `text` (UTF-8) a keyboard can put into a text box: control characters (tabs, line
+// breaks, DEL) are left out, and a byte that starts no valid character becomes U+FFFD, as the
+// window's text conversion would make it.
+[[nodiscard]] std::string typeableText(std::string_view text);
 
 class Session
 {
@@ -35,6 +43,8 @@ public:
 
     [[nodiscard]] virtual FormState &form() = 0;
     [[nodiscard]] virtual bool hasEnded() const = 0;
+    // Prints one line per control, line and menu item; false where there is no window.
+    virtual bool describeLayout(std::ostream &out) = 0;
 
 protected:
     Session() = default;

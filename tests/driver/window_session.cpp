@@ -1,0 +1,187 @@
+#include "window_session.h"
+
+#include "layout_report.h"
+#include "ui/main_window.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QInputMethodEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+namespace vexlet::drive {
+
+MessageAnswerer::MessageAnswerer(MessageObserver observer)
+    : m_observer(std::move(observer))
+{
+    qApp->installEventFilter(this);
+}
+
+MessageAnswerer::~MessageAnswerer()
+{
+    qApp->removeEventFilter(this);
+}
+
+bool MessageAnswerer::eventFilter(QObject *watched, QEvent *event)
+{
+    auto *box = qobject_cast<QMessageBox *>(watched);
+    if (box != nullptr && event->type() == QEvent::Show) {
+        QTimer::singleShot(0, box, [this, box] {
+            if (m_inspector)
+                m_inspector(*box);
+            m_observer(box->windowTitle().toStdString(), box->text().toStdString());
+            QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+        });
+    }
+    return false;
+}
+
+namespace {
+
+// Types `text` as a user would: printable ASCII by key presses, other characters through the
+// input method, each only while it still fits the box.
+void typeInto(QLineEdit *edit, std::string_view text)
+{
+    const QString typed = QString::fromStdString(typeableText(text));
+    for (qsizetype i = 0; i < typed.size();) {
+        const qsizetype width = typed.at(i).isHighSurrogate() ? 2 : 1;
+        const QString character = typed.mid(i, width);
+        i += width;
+        if (edit->text().size() + width > edit->maxLength())
+            break;
+        const char16_t unit = character.at(0).unicode();
+        if (width == 1 && unit >= 0x20 && unit < 0x7F) {
+            QTest::keyClick(edit, static_cast<char>(unit));
+        } else {
+            QInputMethodEvent commit;
+            commit.setCommitString(character);
+            QApplication::sendEvent(edit, &commit);
+        }
+    }
+}
+
+// Select all, delete.
+void clearLine(QLineEdit *edit)
+{
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(edit, Qt::Key_Backspace);
+}
+
+class WindowSession final : public Session
+{
+public:
+    explicit WindowSession(MessageObserver observer)
+        : m_answerer(std::move(observer))
+    {
+        m_window.show();
+        QApplication::processEvents();
+    }
+
+    void pick(int position) override
+    {
+        auto *list = widget<QComboBox>("vexlist");
+        list->showPopup();
+        QAbstractItemView *view = list->view();
+        view->setCurrentIndex(list->model()->index(position, 0));
+        QTest::keyClick(view, Qt::Key_Return);
+        settle();
+    }
+
+    void typeListText(std::string_view text) override
+    {
+        QLineEdit *edit = widget<QComboBox>("vexlist")->lineEdit();
+        clearLine(edit);
+        typeInto(edit, text);
+        settle();
+    }
+
+    void typeLevel(std::string_view text) override
+    {
+        auto *edit = widget<QLineEdit>("level");
+        clearLine(edit);
+        typeInto(edit, text);
+        settle();
+    }
+
+    void clickOption(Field option) override { clickControl(fieldInfo(option).name); }
+    void clickCheck(Field check) override { clickControl(fieldInfo(check).name); }
+
+    void click(Command command) override
+    {
+        switch (command) {
+        case Command::calculate:
+            return clickControl("calculate");
+        case Command::fast:
+            return chooseMenuItem(Qt::Key_A);
+        case Command::medium:
+            return chooseMenuItem(Qt::Key_M);
+        case Command::slow:
+            return chooseMenuItem(Qt::Key_S);
+        case Command::parabolic:
+            return chooseMenuItem(Qt::Key_P);
+        case Command::exit:
+            openFileMenu();
+            QTest::keyClick(menu("file"), Qt::Key_X);
+            settle();
+            return;
+        }
+    }
+
+    FormState &form() override { return m_window.form(); }
+    [[nodiscard]] bool hasEnded() const override { return !m_window.isVisible(); }
+    bool describeLayout(std::ostream &out) override
+    {
+        printLayout(out, m_window);
+        return true;
+    }
+
+private:
+    template <typename Widget> Widget *widget(std::string_view name) const
+    {
+        return static_cast<Widget *>(m_window.control(name));
+    }
+
+    QMenu *menu(std::string_view name) const { return m_window.menuAction(name)->menu(); }
+
+    void clickControl(std::string_view name)
+    {
+        QWidget *control = m_window.control(name);
+        QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
+        settle();
+    }
+
+    // Alt+F opens File; the access keys walk on from there.
+    void openFileMenu()
+    {
+        QTest::keyClick(&m_window, Qt::Key_F, Qt::AltModifier);
+        settle();
+    }
+
+    void chooseMenuItem(Qt::Key accessKey)
+    {
+        openFileMenu();
+        QTest::keyClick(menu("file"), Qt::Key_E);
+        settle();
+        QTest::keyClick(menu("experience"), accessKey);
+        settle();
+    }
+
+    static void settle() { QApplication::processEvents(); }
+
+    MessageAnswerer m_answerer;
+    MainWindow m_window;
+};
+
+} // namespace
+
+std::unique_ptr<Session> startWindowSession(MessageObserver observer)
+{
+    return std::make_unique<WindowSession>(std::move(observer));
+}
+
+} // namespace vexlet::drive

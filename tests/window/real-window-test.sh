@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Starts the real program on an X server (Xvfb, the xcb platform), checks its title and size
+# from outside, opens File with Alt+F, chooses Exit with its access key, and requires the
+# process to end by itself with status 0.
+#
+# usage: real-window-test.sh PROGRAM
+set -euo pipefail
+
+if [[ -z ${DISPLAY:-} ]]; then
+    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+fi
+
+program=$1
+title="Vexlet Statistics Finder by Quendrick"
+fail() { echo "FAIL: $*"; kill "$pid" 2>/dev/null || true; exit 1; }
+
+QT_QPA_PLATFORM=xcb "$program" &
+pid=$!
+
+window=""
+for _ in $(seq 100); do
+    window=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -n 1 || true)
+    [[ -n $window ]] && break
+    sleep 0.1
+done
+[[ -n $window ]] || fail "no visible window titled '$title'"
+
+info=$(xwininfo -id "$window")
+width=$(awk '/Width:/ {print $2}' <<<"$info")
+height=$(awk '/Height:/ {print $2}' <<<"$info")
+# The client area is 466 x 449 pixels (6990 x 6735 twips); the menu bar sits above it.
+[[ $width -eq 466 ]] || fail "window width $width, expected 466"
+menu_bar=$((height - 449))
+((menu_bar >= 15 && menu_bar <= 40)) || fail "window height $height: not 449 plus a menu bar"
+
+xdotool windowfocus --sync "$window"
+sleep 0.3
+xdotool key --clearmodifiers alt+f
+sleep 0.5
+xdotool key x
+
+for _ in $(seq 50); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+done
+kill -0 "$pid" 2>/dev/null && fail "the program did not end after File > Exit"
+status=0
+wait "$pid" || status=$?
+[[ $status -eq 0 ]] || fail "the program ended with status $status"
+echo "window ${width}x${height} titled '$title'; File > Exit ended it with status 0"
