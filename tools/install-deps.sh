@@ -1,11 +1,19 @@
 #!/usr/bin/env bash
-# Installs, from Debian's archive, the packages that building and testing need and that this
-# machine lacks. Quiet and quick when everything is already there.
+# Installs, from Debian's archive, the packages that building, testing and running need and
+# that this machine lacks, plus any package named on the command line. Quiet and quick when
+# everything is already there.
+#
+# usage: tools/install-deps.sh [EXTRA-PACKAGE...]
 set -euo pipefail
 
 packages=(
-    g++ cmake ninja-build
-    libgtest-dev libgmock-dev libbenchmark-dev
+    # build
+    g++ cmake ninja-build qt6-base-dev
+    # fonts the window is designed around, and a plain sans-serif
+    fonts-comic-neue fonts-ocr-a fonts-dejavu-core
+    # tests: GoogleTest and Google Benchmark; an X server and tools to drive the real window
+    libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth x11-utils xdotool
+    "$@"
 )
 
 missing=()

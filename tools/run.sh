@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Builds the program from a bare Debian 12 machine (installing what is missing) and starts
+# its window. Without a display it says how to start it on a virtual one.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+tools/install-deps.sh
+cmake --preset dev >/dev/null
+cmake --build --preset dev --target vexlet-finder >/dev/null
+exec build/dev/ui/vexlet-finder "$@"
