@@ -44,6 +44,8 @@ public:
     }
 
     [[nodiscard]] FormState &form() override { return m_form; }
+    [[nodiscard]] int listItemCount() override { return static_cast<int>(m_form.items().size()); }
+    [[nodiscard]] std::string listEditText() override { return m_form.listEditText(); }
     [[nodiscard]] bool hasEnded() const override { return m_ended; }
     bool describeLayout(std::ostream &) override { return false; }
 

@@ -141,6 +141,11 @@ public:
             for (Field field : *fields)
                 m_out << fieldInfo(field).name << '=' << shownValue(m_session.form(), field)
                       << '\n';
+        } else if (action == "show-list") {
+            if (!words.empty())
+                return "show-list takes no argument";
+            m_out << "items=" << m_session.listItemCount() << "\nedit=" << m_session.listEditText()
+                  << '\n';
         } else if (action == "show-layout") {
             if (!words.empty())
                 return "show-layout takes no argument";

@@ -42,6 +42,9 @@ public:
     virtual void click(Command command) = 0;
 
     [[nodiscard]] virtual FormState &form() = 0;
+    // What the species list holds and shows, beyond the selected position.
+    [[nodiscard]] virtual int listItemCount() = 0;
+    [[nodiscard]] virtual std::string listEditText() = 0;
     [[nodiscard]] virtual bool hasEnded() const = 0;
     // Prints one line per control, line and menu item; false where there is no window.
     virtual bool describeLayout(std::ostream &out) = 0;

@@ -133,6 +133,11 @@ public:
     }
 
     FormState &form() override { return m_window.form(); }
+    int listItemCount() override { return widget<QComboBox>("vexlist")->count(); }
+    std::string listEditText() override
+    {
+        return widget<QComboBox>("vexlist")->currentText().toStdString();
+    }
     [[nodiscard]] bool hasEnded() const override { return !m_window.isVisible(); }
     bool describeLayout(std::ostream &out) override
     {
