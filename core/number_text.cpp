@@ -106,40 +106,103 @@ double convertNumber(std::string_view number) noexcept
     return negative ? -magnitude : magnitude;
 }
 
-// Positional form of the significant digits `digits` (no trailing zeros) with decimal exponent
-// `exponent` of the first digit, for exponents -4 to 14.
-void appendPositional(std::string &out, std::string_view digits, int exponent)
+// The significant digits (no trailing zeros) and decimal exponent of a finite, non-zero value
+// rounded to 15 significant digits.
+struct Decimal
 {
-    if (exponent < 0) {
-        out += "0.";
-        out.append(static_cast<std::size_t>(-exponent - 1), '0');
-        out += digits;
-        return;
+    std::array<char, 17> digits {};
+    std::size_t count = 0;
+    int exponent = 0;
+    bool negative = false;
+};
+
+constexpr int kSignificantDigits = 15;
+
+// Reads "-d.ddde+dd" as written by std::to_chars in scientific form.
+Decimal readScientific(std::string_view text) noexcept
+{
+    Decimal decimal;
+    decimal.negative = text.front() == '-';
+    const std::size_t exponentAt = text.find('e');
+    for (char c : text.substr(decimal.negative ? 1 : 0, exponentAt - (decimal.negative ? 1 : 0))) {
+        if (c != '.' && decimal.count < decimal.digits.size())
+            decimal.digits[decimal.count++] = c;
     }
-    const auto integerDigits = static_cast<std::size_t>(exponent) + 1;
-    if (digits.size() <= integerDigits) {
-        out += digits;
-        out.append(integerDigits - digits.size(), '0');
-        return;
-    }
-    out += digits.substr(0, integerDigits);
-    out += '.';
-    out += digits.substr(integerDigits);
+    while (decimal.count > 1 && decimal.digits[decimal.count - 1] == '0')
+        --decimal.count;
+    std::string_view exponentText = text.substr(exponentAt + 1);
+    if (exponentText.front() == '+')
+        exponentText.remove_prefix(1);
+    std::from_chars(exponentText.data(), exponentText.data() + exponentText.size(),
+                    decimal.exponent);
+    return decimal;
 }
 
-void appendExponentForm(std::string &out, std::string_view digits, int exponent)
+// The shortest text that reads back as a normal double is also its 15-digit rounding whenever
+// it has at most 15 digits: the double lies within 0.12 units of the 15th digit of that text, so
+// no other 15-digit decimal is nearer. Subnormals have fewer bits and longer texts need the
+// slower correctly rounded conversion.
+Decimal roundTo15Digits(double value) noexcept
 {
-    out += digits.front();
-    if (digits.size() > 1) {
-        out += '.';
-        out += digits.substr(1);
+    std::array<char, 32> buffer {};
+    char *const first = buffer.data();
+    char *const last = first + buffer.size();
+    std::to_chars_result written {};
+    if (std::fabs(value) >= std::numeric_limits<double>::min()) {
+        written = std::to_chars(first, last, value, std::chars_format::scientific);
+        const Decimal shortest
+            = readScientific({first, static_cast<std::size_t>(written.ptr - first)});
+        if (shortest.count <= kSignificantDigits)
+            return shortest;
     }
-    out += 'E';
-    out += exponent < 0 ? '-' : '+';
-    const int magnitude = exponent < 0 ? -exponent : exponent;
+    written
+        = std::to_chars(first, last, value, std::chars_format::scientific, kSignificantDigits - 1);
+    return readScientific({first, static_cast<std::size_t>(written.ptr - first)});
+}
+
+// Positional form for exponents -4 to 14: integer digits (0 below one), then the remaining
+// digits after a point.
+std::size_t writePositional(char *out, const Decimal &decimal) noexcept
+{
+    char *next = out;
+    const std::string_view digits(decimal.digits.data(), decimal.count);
+    if (decimal.exponent < 0) {
+        *next++ = '0';
+        *next++ = '.';
+        for (int i = -1; i > decimal.exponent; --i)
+            *next++ = '0';
+        for (char c : digits)
+            *next++ = c;
+        return static_cast<std::size_t>(next - out);
+    }
+    const auto integerDigits = static_cast<std::size_t>(decimal.exponent) + 1;
+    for (std::size_t i = 0; i < integerDigits; ++i)
+        *next++ = i < digits.size() ? digits[i] : '0';
+    if (digits.size() > integerDigits) {
+        *next++ = '.';
+        for (char c : digits.substr(integerDigits))
+            *next++ = c;
+    }
+    return static_cast<std::size_t>(next - out);
+}
+
+// Exponent form: one digit, the others after a point, then E, a sign and two or three digits.
+std::size_t writeExponentForm(char *out, const Decimal &decimal) noexcept
+{
+    char *next = out;
+    *next++ = decimal.digits[0];
+    if (decimal.count > 1) {
+        *next++ = '.';
+        for (std::size_t i = 1; i < decimal.count; ++i)
+            *next++ = decimal.digits[i];
+    }
+    *next++ = 'E';
+    *next++ = decimal.exponent < 0 ? '-' : '+';
+    const int magnitude = decimal.exponent < 0 ? -decimal.exponent : decimal.exponent;
     if (magnitude < 10)
-        out += '0';
-    out += std::to_string(magnitude);
+        *next++ = '0';
+    next = std::to_chars(next, next + 3, magnitude).ptr;
+    return static_cast<std::size_t>(next - out);
 }
 
 double widen(Variant value) noexcept
@@ -181,38 +244,17 @@ std::string formatNumber(double value)
     if (value == 0.0)
         return "0";
 
-    // "-d.dddddddddddddde+ddd": fifteen significant digits, correctly rounded.
-    constexpr int significantDigits = 15;
-    std::array<char, 32> scientific {};
-    const auto written = std::to_chars(scientific.data(), scientific.data() + scientific.size(),
-                                       value, std::chars_format::scientific, significantDigits - 1);
-    const std::string_view text(scientific.data(),
-                                static_cast<std::size_t>(written.ptr - scientific.data()));
-
-    const bool negative = text.front() == '-';
-    const std::size_t mantissaStart = negative ? 1 : 0;
-    const std::size_t exponentAt = text.find('e');
-    std::string digits;
-    for (char c : text.substr(mantissaStart, exponentAt - mantissaStart)) {
-        if (c != '.')
-            digits += c;
-    }
-    digits.erase(digits.find_last_not_of('0') + 1);
-
-    int exponent = 0;
-    std::string_view exponentText = text.substr(exponentAt + 1);
-    if (exponentText.front() == '+')
-        exponentText.remove_prefix(1);
-    std::from_chars(exponentText.data(), exponentText.data() + exponentText.size(), exponent);
-
-    std::string out;
-    if (negative)
-        out += '-';
-    if (exponent >= -4 && exponent < significantDigits)
-        appendPositional(out, digits, exponent);
+    const Decimal decimal = roundTo15Digits(value);
+    // The longest text: '-', "0.000" and fifteen digits.
+    std::array<char, 24> text {};
+    std::size_t length = 0;
+    if (decimal.negative)
+        text[length++] = '-';
+    if (decimal.exponent >= -4 && decimal.exponent < kSignificantDigits)
+        length += writePositional(text.data() + length, decimal);
     else
-        appendExponentForm(out, digits, exponent);
-    return out;
+        length += writeExponentForm(text.data() + length, decimal);
+    return std::string(text.data(), length);
 }
 
 std::string formatInteger(std::int16_t value)

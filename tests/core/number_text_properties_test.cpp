@@ -68,6 +68,32 @@ TEST(FormatNumberProperty, ReadsBackAsTheValueRoundedTo15Digits)
     }
 }
 
+// Short decimals take the fast path through the shortest representation; their neighbours one
+// bit away take the correctly rounded one. Both must agree with printf's rounding.
+TEST(FormatNumberProperty, ShortDecimalsAndTheirNeighboursRoundAlike)
+{
+    std::mt19937_64 random(1440);
+    std::uniform_int_distribution<int> digitCount(1, 17);
+    std::uniform_int_distribution<int> digit(0, 9);
+    std::uniform_int_distribution<int> exponent(-320, 308);
+    for (int i = 0; i < kIterations / 4; ++i) {
+        std::string text = std::to_string(digit(random) % 9 + 1) + '.';
+        for (int n = digitCount(random); n > 1; --n)
+            text += static_cast<char>('0' + digit(random));
+        text += 'e' + std::to_string(exponent(random));
+        const double value = std::strtod(text.c_str(), nullptr);
+        for (double nearby : {value, std::nextafter(value, 0.0), std::nextafter(value, 1e308)}) {
+            if (!std::isfinite(nearby) || nearby == 0.0)
+                continue;
+            const std::string shown = formatNumber(nearby);
+            SCOPED_TRACE(testing::Message() << text << " -> " << std::hexfloat << nearby << " -> "
+                                            << shown);
+            ASSERT_TRUE(std::regex_match(shown, kFormattedGrammar));
+            ASSERT_EQ(parseLenient(shown), roundedTo15Digits(nearby));
+        }
+    }
+}
+
 TEST(FormatNumberProperty, ChoosesPositionalFormForExponentsMinus4To14)
 {
     std::mt19937_64 random(7);
