@@ -1,0 +1,99 @@
+// The commands' cost on the plain field model and on the real window's widgets (offscreen).
+// Messages go to a platform that only counts them, so each figure is the command itself.
+
+#include "ui/commands.h"
+#include "ui/form_model.h"
+#include "ui/main_window.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QTest>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace vexlet;
+
+class CountingPlatform final : public Platform
+{
+public:
+    void showInformation(std::string_view, std::string_view) override { ++messages; }
+    void endProgram() override { }
+    int messages = 0;
+};
+
+using Command = void (*)(FormState &, Platform &);
+
+void runCommand(benchmark::State &state, FormState &form, Command command)
+{
+    CountingPlatform platform;
+    for (auto _ : state)
+        command(form, platform);
+    benchmark::DoNotOptimize(platform.messages);
+}
+
+void onModel(benchmark::State &state, Command command)
+{
+    FormModel form;
+    Form_Load(form);
+    form.pickItem(1);
+    runCommand(state, form, command);
+}
+
+void onWindow(benchmark::State &state, Command command)
+{
+    MainWindow window;
+    window.show();
+    QApplication::processEvents();
+    auto *list = static_cast<QComboBox *>(window.control("vexlist"));
+    list->setCurrentIndex(1);
+    emit list->activated(1); // as a pick from the drop-down
+    runCommand(state, window.form(), command);
+}
+
+// The user's whole Calculate: a click on the button, the command, and the window painted anew.
+void clickCalculateAndRepaint(benchmark::State &state)
+{
+    MainWindow window;
+    window.show();
+    QApplication::processEvents();
+    auto *list = static_cast<QComboBox *>(window.control("vexlist"));
+    list->setCurrentIndex(1);
+    emit list->activated(1);
+    QWidget *button = window.control("calculate");
+    const bool wholeWindow = state.range(0) == 1;
+    int species = 1;
+    for (auto _ : state) {
+        species = species == 1 ? 150 : 1; // every value changes, so every display repaints
+        emit list->activated(species);
+        QTest::mouseClick(button, Qt::LeftButton);
+        if (wholeWindow)
+            window.repaint();
+        else
+            QApplication::processEvents(); // paints what changed
+    }
+}
+BENCHMARK(clickCalculateAndRepaint)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+BENCHMARK_CAPTURE(onModel, calculate_Click, &calculate_Click);
+BENCHMARK_CAPTURE(onModel, fast_Click, &fast_Click);
+BENCHMARK_CAPTURE(onModel, medium_Click, &medium_Click);
+BENCHMARK_CAPTURE(onModel, slow_Click, &slow_Click);
+BENCHMARK_CAPTURE(onModel, parabolic_Click, &parabolic_Click);
+BENCHMARK_CAPTURE(onWindow, calculate_Click, &calculate_Click);
+BENCHMARK_CAPTURE(onWindow, fast_Click, &fast_Click);
+BENCHMARK_CAPTURE(onWindow, medium_Click, &medium_Click);
+BENCHMARK_CAPTURE(onWindow, slow_Click, &slow_Click);
+BENCHMARK_CAPTURE(onWindow, parabolic_Click, &parabolic_Click);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
