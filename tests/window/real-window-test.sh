@@ -33,13 +33,23 @@ height=$(awk '/Height:/ {print $2}' <<<"$info")
 menu_bar=$((height - 449))
 ((menu_bar >= 15 && menu_bar <= 40)) || fail "window height $height: not 449 plus a menu bar"
 
-xdotool windowfocus --sync "$window"
-sleep 0.3
-xdotool key --clearmodifiers alt+f
-sleep 0.5
+visible_windows() { xdotool search --onlyvisible --pid "$pid" 2>/dev/null | wc -l; }
+
+# Alt+F opens File, a popup of its own; on a busy machine the first key may come too early.
+opened=0
+for _ in $(seq 5); do
+    xdotool windowfocus --sync "$window"
+    xdotool key --clearmodifiers alt+f
+    for _ in $(seq 30); do
+        (($(visible_windows) > 1)) && { opened=1; break; }
+        sleep 0.1
+    done
+    ((opened)) && break
+done
+((opened)) || fail "Alt+F opened no menu"
 xdotool key x
 
-for _ in $(seq 50); do
+for _ in $(seq 100); do
     kill -0 "$pid" 2>/dev/null || break
     sleep 0.1
 done
