@@ -100,6 +100,24 @@ QPushButton *createButton(const layout::Control &control, QWidget *client)
     return button;
 }
 
+// What a screen reader calls a control: its designed spoken name, or for the stat rows the row
+// and column ("HP, trained maximum", "HP below average"); empty keeps the caption.
+QString spokenNameOf(const layout::Control &control)
+{
+    if (!control.spokenName.empty())
+        return toQString(control.spokenName);
+    const layout::StatRowPlace place = layout::statRowPlaceOf(control.name);
+    if (place.row == nullptr)
+        return {};
+    const QString statistic = toQString(place.row->spokenName);
+    if (place.column >= 0)
+        return statistic + QStringLiteral(", ")
+            + toQString(layout::kGridSpokenColumns[static_cast<std::size_t>(place.column)]);
+    if (control.name == place.row->flag)
+        return statistic + QStringLiteral(" below average");
+    return statistic + QStringLiteral(" base value");
+}
+
 } // namespace
 
 MainWindow::MainWindow(QWidget *parent)
@@ -113,6 +131,7 @@ MainWindow::MainWindow(QWidget *parent)
     setupLines(client);
     setupMenu();
     setupTabOrder();
+    setupAccessibility();
     bindFields();
     Form_Load(*m_form);
     control("vexlist")->setFocus();
@@ -245,6 +264,23 @@ void MainWindow::setupTabOrder()
             setTabOrder(previous, widget);
         previous = widget;
     }
+}
+
+// The value displays' captions are numbers and the option buttons' and check boxes' captions
+// never show, so each control gets a name to be spoken; the two input labels name their field.
+void MainWindow::setupAccessibility()
+{
+    for (std::size_t i = 0; i < layout::kControls.size(); ++i) {
+        const QString name = spokenNameOf(layout::kControls[i]);
+        if (!name.isEmpty())
+            m_controls[i]->setAccessibleName(name);
+    }
+    // The list's own name is the text it shows; its edit field carries the label's.
+    static_cast<QComboBox *>(control("vexlist"))
+        ->lineEdit()
+        ->setAccessibleName(control("vexlist")->accessibleName());
+    static_cast<QLabel *>(control("Label1"))->setBuddy(control("vexlist"));
+    static_cast<QLabel *>(control("Label2"))->setBuddy(control("level"));
 }
 
 void MainWindow::bindFields()

@@ -34,6 +34,7 @@ private:
     void setupLines(QWidget *client);
     void setupMenu();
     void setupTabOrder();
+    void setupAccessibility();
     void bindFields();
     QWidget *createControl(const layout::Control &control, QWidget *client);
 
