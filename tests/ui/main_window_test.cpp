@@ -1,8 +1,7 @@
 // The window itself: what a user sees and can do with keyboard and mouse.
 
 #include "core/species_catalogue.h"
-#include "ui/main_window.h"
-#include "window_session.h"
+#include "shown_window_test.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -19,16 +18,9 @@
 namespace vexlet {
 namespace {
 
-class MainWindowTest : public testing::Test
+class MainWindowTest : public test::ShownWindowTest
 {
 protected:
-    void SetUp() override
-    {
-        m_window.show();
-        QApplication::setActiveWindow(&m_window);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&m_window));
-    }
-
     QWidget *control(std::string_view name) { return m_window.control(name); }
     template <typename Widget> Widget *control(std::string_view name)
     {
@@ -55,12 +47,6 @@ protected:
         }
         return visited;
     }
-
-    std::vector<std::string> m_messages;
-    drive::MessageAnswerer m_answerer {[this](std::string_view title, std::string_view prompt) {
-        m_messages.push_back(std::string(title) + " | " + std::string(prompt));
-    }};
-    MainWindow m_window;
 };
 
 std::vector<std::string> expectedTour(std::string_view option)
