@@ -1,6 +1,7 @@
 #include "ui/main_window.h"
 
 #include "ui/app_icon.h"
+#include "ui/qt_text.h"
 #include "ui/window_fonts.h"
 
 #include <QAction>
@@ -20,11 +21,6 @@ namespace vexlet {
 namespace {
 
 using layout::ControlKind;
-
-QString toQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 constexpr int toPixels(int twips) noexcept
 {

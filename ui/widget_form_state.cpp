@@ -1,5 +1,7 @@
 #include "ui/widget_form_state.h"
 
+#include "ui/qt_text.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -7,15 +9,6 @@
 #include <QRadioButton>
 
 namespace vexlet {
-
-namespace {
-
-QString toQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-} // namespace
 
 WidgetFormState::WidgetFormState(const std::array<QWidget *, kFieldCount> &widgets)
     : m_widgets(widgets)

@@ -1,5 +1,7 @@
 #include "ui/window_fonts.h"
 
+#include "ui/qt_text.h"
+
 #include <QStringList>
 
 namespace vexlet {
@@ -19,7 +21,7 @@ void registerFontLookAlikes()
 QFont windowFont(layout::FontKey key)
 {
     const layout::FontInfo info = layout::fontInfo(key);
-    QFont font(QString::fromUtf8(info.family.data(), static_cast<qsizetype>(info.family.size())));
+    QFont font(toQString(info.family));
     font.setPointSizeF(info.points);
     font.setWeight(static_cast<QFont::Weight>(info.weight));
     return font;
