@@ -129,6 +129,7 @@ MainWindow::MainWindow(QWidget *parent)
     setupTabOrder();
     setupAccessibility();
     bindFields();
+    connectCommands();
     Form_Load(*m_form);
     control("vexlist")->setFocus();
 }
@@ -177,11 +178,8 @@ QWidget *MainWindow::createControl(const layout::Control &control, QWidget *clie
         return createTextBox(control, client);
     case ControlKind::comboBox:
         return createComboBox(control, client);
-    case ControlKind::button: {
-        QPushButton *button = createButton(control, client);
-        connect(button, &QPushButton::clicked, this, [this] { calculate_Click(*m_form, *this); });
-        return button;
-    }
+    case ControlKind::button:
+        return createButton(control, client);
     case ControlKind::checkBox:
         return new QCheckBox(toQString(control.caption), client);
     case ControlKind::optionButton:
@@ -206,14 +204,6 @@ void MainWindow::setupLines(QWidget *client)
 
 void MainWindow::setupMenu()
 {
-    using Command = void (*)(FormState &, Platform &);
-    constexpr std::array<std::pair<std::string_view, Command>, 4> growthItems = {{
-        {"fast", &fast_Click},
-        {"medium", &medium_Click},
-        {"slow", &slow_Click},
-        {"parabolic", &parabolic_Click},
-    }};
-
     std::array<QMenu *, 3> openMenus {}; // the innermost open submenu at each depth
     for (std::size_t i = 0; i < layout::kMenu.size(); ++i) {
         const layout::MenuEntry &entry = layout::kMenu[i];
@@ -228,17 +218,30 @@ void MainWindow::setupMenu()
             action = menu->menuAction();
         } else {
             action = openMenus[depth - 1]->addAction(caption);
-            if (entry.name == "exit")
-                connect(action, &QAction::triggered, this, [this] { exit_Click(*this); });
-            for (const auto &[name, command] : growthItems) {
-                if (entry.name == name)
-                    connect(action, &QAction::triggered, this,
-                            [this, command] { command(*m_form, *this); });
-            }
         }
         action->setObjectName(toQString(entry.name));
         m_menuActions[i] = action;
     }
+}
+
+// The button and the menu items start their commands; nothing else starts anything.
+void MainWindow::connectCommands()
+{
+    connect(static_cast<QPushButton *>(control("calculate")), &QPushButton::clicked, this,
+            [this] { calculate_Click(*m_form, *this); });
+
+    using GrowthCommand = void (*)(FormState &, Platform &);
+    constexpr std::array<std::pair<std::string_view, GrowthCommand>, 4> growthItems = {{
+        {"fast", &fast_Click},
+        {"medium", &medium_Click},
+        {"slow", &slow_Click},
+        {"parabolic", &parabolic_Click},
+    }};
+    for (const auto &[name, command] : growthItems) {
+        connect(menuAction(name), &QAction::triggered, this,
+                [this, command] { command(*m_form, *this); });
+    }
+    connect(menuAction("exit"), &QAction::triggered, this, [this] { exit_Click(*this); });
 }
 
 // Tab visits the controls in their keyboard order; Qt skips those that take no focus (labels,

@@ -36,6 +36,7 @@ private:
     void setupTabOrder();
     void setupAccessibility();
     void bindFields();
+    void connectCommands();
     QWidget *createControl(const layout::Control &control, QWidget *client);
 
     void showInformation(std::string_view title, std::string_view prompt) override;
