@@ -13,8 +13,9 @@ packages=(
     fonts-comic-neue fonts-ocr-a fonts-dejavu-core
     # tests: GoogleTest and Google Benchmark; an X server and tools to drive the real window
     libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth x11-utils xdotool
-    # packaging: dpkg-shlibdeps for the package's library dependencies, the desktop entry check
-    dpkg-dev desktop-file-utils
+    # packaging: file and dpkg-shlibdeps find the package's library dependencies; the desktop
+    # entry check
+    file dpkg-dev desktop-file-utils
     # fuzzing and sanitizers: clang with libFuzzer and its runtimes
     clang libclang-rt-14-dev
     "$@"
