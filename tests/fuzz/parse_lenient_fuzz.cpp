@@ -3,7 +3,9 @@
 
 #include "core/number_text.h"
 #include "fuzz_check.h"
+#include "number_oracles.h"
 
+#include <cmath>
 #include <cstdint>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
@@ -25,9 +27,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         fuzz::require(*strict == value, "lenient equals strict where strict accepts", text);
 
     const std::string shown = formatNumber(value);
-    fuzz::require(fuzz::isFormattedNumber(shown), "formatNumber grammar", shown);
+    fuzz::require(oracle::isFormattedNumber(shown), "formatNumber grammar", shown);
     if (std::isfinite(value))
-        fuzz::require(parseLenient(shown) == fuzz::roundedTo15Digits(value),
+        fuzz::require(parseLenient(shown) == oracle::roundedTo15Digits(value),
                       "shown text reads back as the 15-digit rounding", shown);
     return 0;
 }
