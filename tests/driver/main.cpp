@@ -17,14 +17,6 @@ void printShownMessage(std::string_view title, std::string_view prompt)
     vexlet::drive::printMessage(std::cout, title, prompt);
 }
 
-// The offscreen platform warns about window features it does not have; the script's own
-// standard error stays clean.
-void quietWarnings(QtMsgType type, const QMessageLogContext &, const QString &message)
-{
-    if (type == QtCriticalMsg || type == QtFatalMsg)
-        std::cerr << message.toStdString() << '\n';
-}
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -42,8 +34,7 @@ int main(int argc, char **argv)
         const auto session = startModelSession(&printShownMessage);
         return playScript(std::cin, std::cout, std::cerr, *session);
     }
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler(&quietWarnings);
+    prepareOffscreenToolkit();
     QApplication application(argc, argv);
     const auto session = startWindowSession(&printShownMessage);
     return playScript(std::cin, std::cout, std::cerr, *session);

@@ -13,8 +13,25 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <cstdio>
 
 namespace vexlet::drive {
+
+namespace {
+
+void keepCriticalMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+} // namespace
+
+void prepareOffscreenToolkit()
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(&keepCriticalMessages);
+}
 
 MessageAnswerer::MessageAnswerer(MessageObserver observer)
     : m_observer(std::move(observer))

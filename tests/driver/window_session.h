@@ -32,6 +32,11 @@ private:
     std::function<void(const QMessageBox &)> m_inspector;
 };
 
+// Before the QApplication exists: choose Qt's offscreen platform, and keep only critical
+// toolkit messages, since that platform warns about window features it does not have and the
+// driver's and tests' standard error must stay clean.
+void prepareOffscreenToolkit();
+
 // The program started on its real window, shown on the current Qt platform (a QApplication
 // must exist). Actions are keyboard and mouse events on the widgets; messages are real message
 // boxes, reported to `observer` and answered with OK.
