@@ -4,8 +4,10 @@
 #include <cctype>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <map>
 #include <numeric>
 #include <set>
+#include <string>
 #include <vector>
 
 namespace vexlet {
@@ -151,24 +153,76 @@ TEST(SpeciesCatalogue, ExperienceFollowsTheStatTotal)
     EXPECT_GT(correlation, 0.8);
 }
 
-// A family is a run of consecutive species whose names share their first three letters; it has
-// one to three stages, and each stage is stronger than the one before.
-TEST(SpeciesCatalogue, FamiliesGrowStrongerStageByStage)
+// A family is a run of consecutive species whose later names extend the first one; it has one
+// to three stages, and each stage is stronger than the one before.
+std::vector<std::vector<int>> families()
 {
     const auto &labels = listLabels();
-    std::vector<std::vector<int>> families;
+    std::vector<std::vector<int>> runs;
     for (int position = 1; position <= kSpeciesCount; ++position) {
-        const auto stem = [&](int p) { return labels[static_cast<std::size_t>(p)].substr(0, 3); };
-        if (families.empty() || stem(families.back().back()) != stem(position))
-            families.emplace_back();
-        families.back().push_back(position);
+        const std::string_view name = labels[static_cast<std::size_t>(position)];
+        if (runs.empty() || !name.starts_with(labels[static_cast<std::size_t>(runs.back()[0])]))
+            runs.emplace_back();
+        runs.back().push_back(position);
     }
-    EXPECT_GT(families.size(), 70u);
-    for (const auto &family : families) {
-        SCOPED_TRACE(labels[static_cast<std::size_t>(family.front())]);
+    return runs;
+}
+
+TEST(SpeciesCatalogue, FamiliesGrowStrongerStageByStage)
+{
+    const auto runs = families();
+    EXPECT_GT(runs.size(), 70u);
+    for (const auto &family : runs) {
+        SCOPED_TRACE(listLabels()[static_cast<std::size_t>(family.front())]);
         EXPECT_LE(family.size(), 3u);
         for (std::size_t stage = 1; stage < family.size(); ++stage)
             EXPECT_LT(statSum(recordAt(family[stage - 1])), statSum(recordAt(family[stage])));
+    }
+}
+
+// The naming rule stated above the name table, applied afresh: a stem from the last stage's
+// strongest statistics and its stat total, a suffix per stage, and the tie between two families.
+std::string stemOf(const SpeciesRecord &last, std::size_t vowelRank)
+{
+    constexpr std::array<std::string_view, 6> openings = {"Br", "Kr", "Dw", "Fl", "Zh", "Yl"};
+    constexpr std::string_view vowels = "uaoiey";
+    constexpr std::string_view digits = "nrlkszmxvd";
+    constexpr std::string_view hundreds = "--ieaou";
+    const auto stats = statisticsOf(last);
+    std::array<std::size_t, 6> ranked = {0, 1, 2, 3, 4, 5};
+    std::stable_sort(ranked.begin(), ranked.end(),
+                     [&](std::size_t a, std::size_t b) { return stats[a] > stats[b]; });
+    const auto total = static_cast<std::size_t>(statSum(last));
+    std::string stem(openings[ranked[0]]);
+    stem += vowels[ranked[vowelRank]];
+    stem += digits[total / 10 % 10];
+    stem += hundreds[total / 100];
+    stem += digits[total % 10];
+    return stem;
+}
+
+TEST(SpeciesCatalogue, NamesFollowFromTheBaseValues)
+{
+    const auto runs = families();
+    // Families that would share a name: the one with the larger yield takes the other vowel.
+    std::map<std::pair<std::string, bool>, std::vector<const std::vector<int> *>> byStem;
+    for (const auto &family : runs)
+        byStem[{stemOf(recordAt(family.back()), 1), family.size() == 1}].push_back(&family);
+    std::map<const std::vector<int> *, std::string> stems;
+    for (auto &[key, clash] : byStem) {
+        std::sort(clash.begin(), clash.end(), [](const auto *a, const auto *b) {
+            return recordAt(a->back()).exp < recordAt(b->back()).exp;
+        });
+        for (std::size_t i = 0; i < clash.size(); ++i)
+            stems[clash[i]] = stemOf(recordAt(clash[i]->back()), i == 0 ? 1 : 2);
+    }
+    const std::array<std::string_view, 3> suffixes = {"", "el", "orn"};
+    for (const auto &family : runs) {
+        for (std::size_t stage = 0; stage < family.size(); ++stage) {
+            const std::string expected
+                = stems[&family] + std::string(family.size() == 1 ? "a" : suffixes[stage]);
+            EXPECT_EQ(listLabels()[static_cast<std::size_t>(family[stage])], expected);
+        }
     }
 }
 

@@ -91,7 +91,7 @@ std::string listText(Random &random)
 {
     static constexpr std::array<std::string_view, 8> kinds = {"",
                                                               "15",
-                                                              "Fern",
+                                                              "Zhim",
                                                               "< select from list >",
                                                               "zzz",
                                                               "\xc3\x9c"
