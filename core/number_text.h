@@ -35,7 +35,11 @@ namespace vexlet {
 // The plain decimal digits of `value`, with '-' when negative.
 [[nodiscard]] std::string formatInteger(std::int16_t value);
 
-// `base` raised to `exponent` as one correctly rounded operation, never repeated products.
+// `base` raised to `exponent` by one call of the C library's pow, never by repeated products.
+// We rely on pow rounding the exact power correctly for the squares and cubes the growth curves
+// take. glibc's pow, accurate to about half an ulp, does so for every value the tests check; a
+// library that rounds differently fails GrowthCurves.PowersAreSingleRoundedOperations and the
+// growth tables of tests/core/growth_curves_test.cpp.
 [[nodiscard]] double power(double base, double exponent) noexcept;
 
 // The comparison of two shown numbers passes both sides through this conversion; for the finite

@@ -4,7 +4,8 @@
 
 namespace vexlet {
 
-// The window's icon: a 32 x 32 bar chart in 16 colours.
+// The window's icon: a 32 x 32 bar chart, a picture of at most 16 colours (it uses 11, and
+// transparency).
 [[nodiscard]] QIcon appIcon();
 
 } // namespace vexlet

@@ -31,8 +31,8 @@ inline int roundedDecimalExponent(double value)
 // Every text formatNumber may write: "0", Infinity and NaN, exponent form, positional form.
 inline bool isFormattedNumber(const std::string &text)
 {
-    static const std::regex grammar(
-        R"(0|-?(Infinity|NaN)|-?[1-9](\.[0-9]*[1-9])?E[+-][0-9]{2,3}|-?(0|[1-9][0-9]*)(\.[0-9]*[1-9])?)");
+    static const std::regex grammar(R"(0|-?(Infinity|NaN)|-?[1-9](\.[0-9]*[1-9])?E[+-][0-9]{2,3})"
+                                    R"(|-?(0|[1-9][0-9]*)(\.[0-9]*[1-9])?)");
     return std::regex_match(text, grammar);
 }
 
