@@ -1,6 +1,7 @@
+// The number-text conversions every command step goes through. The commands themselves, their
+// stat table included, are measured on their real code in ui_bench.cpp.
+
 #include "core/number_text.h"
-#include "core/species_catalogue.h"
-#include "core/stat_ranges.h"
 
 #include <array>
 #include <benchmark/benchmark.h>
@@ -40,30 +41,5 @@ void parseStrictBench(benchmark::State &state)
     }
 }
 BENCHMARK(parseStrictBench);
-
-// One whole stat table as Calculate builds it: each of the 24 values parses its base caption
-// and the level text afresh, computes, formats, and keeps three characters.
-void statTableBench(benchmark::State &state)
-{
-    const auto record = std::get<Found>(lookup(150)).record;
-    std::array<std::string, 6> captions;
-    const auto stats = statisticsOf(record);
-    for (std::size_t i = 0; i < stats.size(); ++i)
-        captions[i] = formatInteger(stats[i]);
-    const std::string level = "70";
-    std::array<std::string, 24> boxes;
-    for (auto _ : state) {
-        for (Statistic statistic : kStatistics) {
-            for (StatBand band : kStatBands) {
-                const double base = *parseStrict(captions[static_cast<std::size_t>(statistic)]);
-                const double value = rangeValue(base, *parseStrict(level), statistic, band);
-                auto &box = boxes[static_cast<std::size_t>(gridBoxNumber(statistic, band) - 1)];
-                box = formatNumber(value).substr(0, 3);
-            }
-        }
-        benchmark::DoNotOptimize(boxes);
-    }
-}
-BENCHMARK(statTableBench);
 
 } // namespace
