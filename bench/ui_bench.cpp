@@ -9,6 +9,9 @@
 #include <QComboBox>
 #include <QTest>
 #include <benchmark/benchmark.h>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -45,7 +48,7 @@ void onWindow(benchmark::State &state, Command command)
     MainWindow window;
     window.show();
     QApplication::processEvents();
-    auto *list = static_cast<QComboBox *>(window.control("vexlist"));
+    auto *list = window.findChild<QComboBox *>(QStringLiteral("vexlist"));
     list->setCurrentIndex(1);
     emit list->activated(1); // as a pick from the drop-down
     runCommand(state, window.form(), command);
@@ -57,10 +60,10 @@ void clickCalculateAndRepaint(benchmark::State &state)
     MainWindow window;
     window.show();
     QApplication::processEvents();
-    auto *list = static_cast<QComboBox *>(window.control("vexlist"));
+    auto *list = window.findChild<QComboBox *>(QStringLiteral("vexlist"));
     list->setCurrentIndex(1);
     emit list->activated(1);
-    QWidget *button = window.control("calculate");
+    auto *button = window.findChild<QWidget *>(QStringLiteral("calculate"));
     const bool wholeWindow = state.range(0) == 1;
     int species = 1;
     for (auto _ : state) {
@@ -75,16 +78,17 @@ void clickCalculateAndRepaint(benchmark::State &state)
 }
 BENCHMARK(clickCalculateAndRepaint)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
-BENCHMARK_CAPTURE(onModel, calculate_Click, &calculate_Click);
-BENCHMARK_CAPTURE(onModel, fast_Click, &fast_Click);
-BENCHMARK_CAPTURE(onModel, medium_Click, &medium_Click);
-BENCHMARK_CAPTURE(onModel, slow_Click, &slow_Click);
-BENCHMARK_CAPTURE(onModel, parabolic_Click, &parabolic_Click);
-BENCHMARK_CAPTURE(onWindow, calculate_Click, &calculate_Click);
-BENCHMARK_CAPTURE(onWindow, fast_Click, &fast_Click);
-BENCHMARK_CAPTURE(onWindow, medium_Click, &medium_Click);
-BENCHMARK_CAPTURE(onWindow, slow_Click, &slow_Click);
-BENCHMARK_CAPTURE(onWindow, parabolic_Click, &parabolic_Click);
+// Calculate and each growth item's command, on both backends.
+void registerCommands()
+{
+    std::vector<std::pair<std::string, Command>> commands = {{"calculate", &calculate_Click}};
+    for (const GrowthItem &item : kGrowthItems)
+        commands.emplace_back(std::string(item.name), item.click);
+    for (const auto &[name, command] : commands)
+        benchmark::RegisterBenchmark(("onModel/" + name + "_Click").c_str(), &onModel, command);
+    for (const auto &[name, command] : commands)
+        benchmark::RegisterBenchmark(("onWindow/" + name + "_Click").c_str(), &onWindow, command);
+}
 
 } // namespace
 
@@ -92,6 +96,7 @@ int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
+    registerCommands();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

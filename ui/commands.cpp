@@ -23,7 +23,7 @@ constexpr Field labelOf(Statistic statistic) noexcept
 
 constexpr Field flagOf(Statistic statistic) noexcept
 {
-    return static_cast<Field>(static_cast<int>(Field::a) + static_cast<int>(statistic));
+    return fieldAfter(Field::a, static_cast<int>(statistic));
 }
 
 // The captions hold texts this program wrote with formatInteger, and the level has passed its
@@ -107,13 +107,6 @@ void writeBattleExperience(FormState &form)
     form.setText(Field::pts, battleExperience(yield, level, wild, traded));
 }
 
-struct GrowthItem
-{
-    GrowthCurve curve;
-    std::string_view lead;
-    std::string_view title;
-};
-
 void runGrowthCommand(const GrowthItem &item, FormState &form, Platform &platform)
 {
     const double level = readLenient(form, Field::level);
@@ -163,28 +156,22 @@ void calculate_Click(FormState &form, Platform &platform)
 
 void fast_Click(FormState &form, Platform &platform)
 {
-    runGrowthCommand({GrowthCurve::fast, "A fast growing Lv. ", "Vexlet Statistics - Fast Growth"},
-                     form, platform);
+    runGrowthCommand(growthItem(GrowthCurve::fast), form, platform);
 }
 
 void medium_Click(FormState &form, Platform &platform)
 {
-    runGrowthCommand(
-        {GrowthCurve::medium, "A medium growing Lv. ", "Vexlet Statistics - Medium Growth"}, form,
-        platform);
+    runGrowthCommand(growthItem(GrowthCurve::medium), form, platform);
 }
 
 void slow_Click(FormState &form, Platform &platform)
 {
-    runGrowthCommand({GrowthCurve::slow, "A slow growing Lv. ", "Vexlet Statistics - Slow Growth"},
-                     form, platform);
+    runGrowthCommand(growthItem(GrowthCurve::slow), form, platform);
 }
 
 void parabolic_Click(FormState &form, Platform &platform)
 {
-    runGrowthCommand({GrowthCurve::parabolic, "A parabolic growing Lv. ",
-                      "Vexlet Statistics - Parabolic Growth"},
-                     form, platform);
+    runGrowthCommand(growthItem(GrowthCurve::parabolic), form, platform);
 }
 
 void exit_Click(Platform &platform)

@@ -3,8 +3,10 @@
 // The handlers bound to the window's load event, its Calculate button and its menu items. Each
 // reads fields, calls the core and writes fields, step by step; none keeps a value of its own.
 
+#include "core/growth_curves.h"
 #include "ui/form_state.h"
 
+#include <array>
 #include <string_view>
 
 namespace vexlet {
@@ -45,6 +47,44 @@ void fast_Click(FormState &form, Platform &platform);
 void medium_Click(FormState &form, Platform &platform);
 void slow_Click(FormState &form, Platform &platform);
 void parabolic_Click(FormState &form, Platform &platform);
+
+// The items of the Experience menu in menu order, one per curve: what the window shows, the
+// command it runs and the texts of its message.
+struct GrowthItem
+{
+    std::string_view name; // the menu item
+    std::string_view caption; // '&' marks the access key
+    GrowthCurve curve;
+    void (*click)(FormState &, Platform &);
+    std::string_view lead; // the sentence's opening, before the level
+    std::string_view title; // the message box's
+};
+
+inline constexpr std::array<GrowthItem, 4> kGrowthItems = {{
+    {"fast", "F&ast Growth", GrowthCurve::fast, &fast_Click, "A fast growing Lv. ",
+     "Vexlet Statistics - Fast Growth"},
+    {"medium", "&Medium Growth", GrowthCurve::medium, &medium_Click, "A medium growing Lv. ",
+     "Vexlet Statistics - Medium Growth"},
+    {"slow", "&Slow Growth", GrowthCurve::slow, &slow_Click, "A slow growing Lv. ",
+     "Vexlet Statistics - Slow Growth"},
+    {"parabolic", "&Parabolic Growth", GrowthCurve::parabolic, &parabolic_Click,
+     "A parabolic growing Lv. ", "Vexlet Statistics - Parabolic Growth"},
+}};
+
+[[nodiscard]] constexpr const GrowthItem &growthItem(GrowthCurve curve) noexcept
+{
+    return kGrowthItems[static_cast<std::size_t>(curve)];
+}
+
+static_assert(
+    [] {
+        for (std::size_t i = 0; i < kGrowthItems.size(); ++i) {
+            if (static_cast<std::size_t>(kGrowthItems[i].curve) != i)
+                return false;
+        }
+        return true;
+    }(),
+    "the growth items stand in the order of their curves");
 
 void exit_Click(Platform &platform);
 

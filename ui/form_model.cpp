@@ -29,7 +29,7 @@ FormModel::FormModel()
             break;
         case FieldKind::check:
         case FieldKind::option:
-            m_values[indexOf(info.field)] = info.initial == "1" ? 1 : 0;
+            m_values[indexOf(info.field)] = info.initiallySet ? 1 : 0;
             break;
         }
     }

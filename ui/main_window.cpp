@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
@@ -50,13 +51,13 @@ QLabel *createLabel(const layout::Control &control, QWidget *client)
 {
     auto *label = new QLabel(toQString(control.caption), client);
     label->setTextFormat(Qt::PlainText);
-    label->setAlignment(toQtAlignment(control.align) | Qt::AlignTop);
-    label->setWordWrap(control.wraps);
-    if (control.border) // the form's single border is drawn sunken, like an edit frame
+    label->setAlignment(toQtAlignment(control.look.align) | Qt::AlignTop);
+    label->setWordWrap(control.look.wraps);
+    if (control.look.border) // the form's single border is drawn sunken, like an edit frame
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    if (control.valueDisplay) {
+    if (control.look.colour) {
         QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, toQColor(control.textColour));
+        palette.setColor(QPalette::WindowText, toQColor(*control.look.colour));
         palette.setColor(QPalette::Window, toQColor(layout::kBlack));
         label->setPalette(palette);
         label->setAutoFillBackground(true);
@@ -67,12 +68,12 @@ QLabel *createLabel(const layout::Control &control, QWidget *client)
 QLineEdit *createTextBox(const layout::Control &control, QWidget *client)
 {
     auto *edit = new QLineEdit(toQString(control.caption), client);
-    edit->setAlignment(toQtAlignment(control.align) | Qt::AlignVCenter);
-    edit->setReadOnly(control.readOnly);
-    edit->setMaxLength(control.maxLength);
-    if (control.valueDisplay) {
+    edit->setAlignment(toQtAlignment(control.look.align) | Qt::AlignVCenter);
+    edit->setReadOnly(control.look.readOnly);
+    edit->setMaxLength(control.look.maxLength);
+    if (control.look.colour) {
         QPalette palette = edit->palette();
-        palette.setColor(QPalette::Text, toQColor(control.textColour));
+        palette.setColor(QPalette::Text, toQColor(*control.look.colour));
         palette.setColor(QPalette::Base, toQColor(layout::kBlack));
         edit->setPalette(palette);
     }
@@ -96,22 +97,37 @@ QPushButton *createButton(const layout::Control &control, QWidget *client)
     return button;
 }
 
-// What a screen reader calls a control: its designed spoken name, or for the stat rows the row
-// and column ("HP, trained maximum", "HP below average"); empty keeps the caption.
+QRadioButton *createOptionButton(const layout::Control &control, QWidget *client)
+{
+    auto *button = new QRadioButton(toQString(control.caption), client);
+    button->setChecked(control.look.selected);
+    return button;
+}
+
+ControlWidget createControl(const layout::Control &control, QWidget *client)
+{
+    switch (control.kind) {
+    case ControlKind::label:
+        return createLabel(control, client);
+    case ControlKind::textBox:
+        return createTextBox(control, client);
+    case ControlKind::comboBox:
+        return createComboBox(control, client);
+    case ControlKind::button:
+        return createButton(control, client);
+    case ControlKind::checkBox:
+        return new QCheckBox(toQString(control.caption), client);
+    case ControlKind::optionButton:
+        break;
+    }
+    return createOptionButton(control, client);
+}
+
+// What a screen reader calls a control: its designed spoken name and detail ("HP, trained
+// maximum", "HP below average"); empty keeps the caption.
 QString spokenNameOf(const layout::Control &control)
 {
-    if (!control.spokenName.empty())
-        return toQString(control.spokenName);
-    const layout::StatRowPlace place = layout::statRowPlaceOf(control.name);
-    if (place.row == nullptr)
-        return {};
-    const QString statistic = toQString(place.row->spokenName);
-    if (place.column >= 0)
-        return statistic + QStringLiteral(", ")
-            + toQString(layout::kGridSpokenColumns[static_cast<std::size_t>(place.column)]);
-    if (control.name == place.row->flag)
-        return statistic + QStringLiteral(" below average");
-    return statistic + QStringLiteral(" base value");
+    return toQString(control.speech.name) + toQString(control.speech.detail);
 }
 
 } // namespace
@@ -131,7 +147,7 @@ MainWindow::MainWindow(QWidget *parent)
     bindFields();
     connectCommands();
     Form_Load(*m_form);
-    control("vexlist")->setFocus();
+    fieldControl<Field::vexlist>()->setFocus();
 }
 
 MainWindow::~MainWindow() = default;
@@ -158,90 +174,59 @@ void MainWindow::setupControls(QWidget *client)
 
     for (std::size_t i = 0; i < layout::kControls.size(); ++i) {
         const layout::Control &control = layout::kControls[i];
-        QWidget *widget = createControl(control, client);
+        m_controls[i] = createControl(control, client);
+        QWidget *widget = widgetAt(i);
         widget->setObjectName(toQString(control.name));
-        widget->setGeometry(toPixels(control.left), toPixels(control.top), toPixels(control.width),
-                            toPixels(control.height));
+        const layout::Rect &place = control.place;
+        widget->setGeometry(toPixels(place.left), toPixels(place.top), toPixels(place.width),
+                            toPixels(place.height));
         widget->setFont(fonts[static_cast<std::size_t>(control.font)]);
-        widget->setEnabled(!control.disabled);
-        widget->setVisible(!control.hidden);
-        m_controls[i] = widget;
+        widget->setEnabled(!control.look.disabled);
+        widget->setVisible(!control.look.hidden);
     }
-}
-
-QWidget *MainWindow::createControl(const layout::Control &control, QWidget *client)
-{
-    switch (control.kind) {
-    case ControlKind::label:
-        return createLabel(control, client);
-    case ControlKind::textBox:
-        return createTextBox(control, client);
-    case ControlKind::comboBox:
-        return createComboBox(control, client);
-    case ControlKind::button:
-        return createButton(control, client);
-    case ControlKind::checkBox:
-        return new QCheckBox(toQString(control.caption), client);
-    case ControlKind::optionButton:
-        return new QRadioButton(toQString(control.caption), client);
-    }
-    return nullptr;
 }
 
 // Thin lines in the window-text colour.
 void MainWindow::setupLines(QWidget *client)
 {
-    for (std::size_t i = 0; i < layout::kLines.size(); ++i) {
-        const layout::Line &line = layout::kLines[i];
+    for (const layout::Line &line : layout::kLines) {
         auto *frame = new QFrame(client);
         frame->setObjectName(toQString(line.name));
         frame->setFrameStyle(QFrame::HLine | QFrame::Plain);
         frame->setLineWidth(1);
-        frame->setGeometry(toPixels(line.x1), toPixels(line.y1), toPixels(line.x2 - line.x1), 1);
-        m_lines[i] = frame;
+        frame->setGeometry(toPixels(line.x1), toPixels(line.y), toPixels(line.x2 - line.x1), 1);
     }
 }
 
+// File holds the Experience submenu with one item per growth curve, then Exit.
 void MainWindow::setupMenu()
 {
-    std::array<QMenu *, 3> openMenus {}; // the innermost open submenu at each depth
-    for (std::size_t i = 0; i < layout::kMenu.size(); ++i) {
-        const layout::MenuEntry &entry = layout::kMenu[i];
-        const QString caption = toQString(entry.caption);
-        const auto depth = static_cast<std::size_t>(entry.depth);
-        QAction *action = nullptr;
-        if (entry.isSubmenu) {
-            QMenu *menu
-                = depth == 0 ? menuBar()->addMenu(caption) : openMenus[depth - 1]->addMenu(caption);
-            menu->setObjectName(toQString(entry.name));
-            openMenus[depth] = menu;
-            action = menu->menuAction();
-        } else {
-            action = openMenus[depth - 1]->addAction(caption);
-        }
-        action->setObjectName(toQString(entry.name));
-        m_menuActions[i] = action;
+    const auto addMenu = [](auto *parent, const layout::MenuEntry &entry) {
+        QMenu *menu = parent->addMenu(toQString(entry.caption));
+        menu->setObjectName(toQString(entry.name));
+        menu->menuAction()->setObjectName(toQString(entry.name));
+        return menu;
+    };
+    QMenu *file = addMenu(menuBar(), layout::kFileMenu);
+    QMenu *experience = addMenu(file, layout::kExperienceMenu);
+    for (std::size_t i = 0; i < kGrowthItems.size(); ++i) {
+        m_growthActions[i] = experience->addAction(toQString(kGrowthItems[i].caption));
+        m_growthActions[i]->setObjectName(toQString(kGrowthItems[i].name));
     }
+    m_exitAction = file->addAction(toQString(layout::kExitItem.caption));
+    m_exitAction->setObjectName(toQString(layout::kExitItem.name));
 }
 
 // The button and the menu items start their commands; nothing else starts anything.
 void MainWindow::connectCommands()
 {
-    connect(static_cast<QPushButton *>(control("calculate")), &QPushButton::clicked, this,
+    connect(controlAt<layout::controlIndex("calculate")>(), &QPushButton::clicked, this,
             [this] { calculate_Click(*m_form, *this); });
-
-    using GrowthCommand = void (*)(FormState &, Platform &);
-    constexpr std::array<std::pair<std::string_view, GrowthCommand>, 4> growthItems = {{
-        {"fast", &fast_Click},
-        {"medium", &medium_Click},
-        {"slow", &slow_Click},
-        {"parabolic", &parabolic_Click},
-    }};
-    for (const auto &[name, command] : growthItems) {
-        connect(menuAction(name), &QAction::triggered, this,
-                [this, command] { command(*m_form, *this); });
+    for (std::size_t i = 0; i < kGrowthItems.size(); ++i) {
+        connect(m_growthActions[i], &QAction::triggered, this,
+                [this, click = kGrowthItems[i].click] { click(*m_form, *this); });
     }
-    connect(menuAction("exit"), &QAction::triggered, this, [this] { exit_Click(*this); });
+    connect(m_exitAction, &QAction::triggered, this, [this] { exit_Click(*this); });
 }
 
 // Tab visits the controls in their keyboard order; Qt skips those that take no focus (labels,
@@ -256,7 +241,7 @@ void MainWindow::setupTabOrder()
     });
     QWidget *previous = nullptr;
     for (std::size_t index : order) {
-        QWidget *widget = m_controls[index];
+        QWidget *widget = widgetAt(index);
         if (widget->focusPolicy() == Qt::NoFocus)
             continue;
         if (previous != nullptr)
@@ -270,55 +255,30 @@ void MainWindow::setupTabOrder()
 void MainWindow::setupAccessibility()
 {
     for (std::size_t i = 0; i < layout::kControls.size(); ++i) {
-        const QString name = spokenNameOf(layout::kControls[i]);
-        if (!name.isEmpty())
-            m_controls[i]->setAccessibleName(name);
+        const layout::Control &control = layout::kControls[i];
+        if (const QString name = spokenNameOf(control); !name.isEmpty())
+            widgetAt(i)->setAccessibleName(name);
+        if (const auto &field = control.speech.labels) {
+            if (auto **label = std::get_if<QLabel *>(&m_controls[i]))
+                (*label)->setBuddy(widgetAt(fieldInfo(*field).control));
+        }
     }
     // The list's own name is the text it shows; its edit field carries the label's.
-    static_cast<QComboBox *>(control("vexlist"))
-        ->lineEdit()
-        ->setAccessibleName(control("vexlist")->accessibleName());
-    static_cast<QLabel *>(control("Label1"))->setBuddy(control("vexlist"));
-    static_cast<QLabel *>(control("Label2"))->setBuddy(control("level"));
+    QComboBox *list = fieldControl<Field::vexlist>();
+    list->lineEdit()->setAccessibleName(list->accessibleName());
 }
 
 void MainWindow::bindFields()
 {
-    std::array<QWidget *, kFieldCount> widgets {};
-    for (const FieldInfo &info : kFieldTable) {
-        QWidget *widget = control(info.name);
-        widgets[static_cast<std::size_t>(info.field)] = widget;
-        if (auto *option = qobject_cast<QRadioButton *>(widget))
-            option->setChecked(info.initial == "1");
-    }
+    std::array<ControlWidget, kFieldCount> widgets {};
+    for (const FieldInfo &info : kFieldTable)
+        widgets[static_cast<std::size_t>(info.field)] = m_controls[info.control];
     m_form = std::make_unique<WidgetFormState>(widgets);
 }
 
-QWidget *MainWindow::control(std::string_view name) const
+QWidget *MainWindow::widgetAt(std::size_t index) const
 {
-    for (std::size_t i = 0; i < layout::kControls.size(); ++i) {
-        if (layout::kControls[i].name == name)
-            return m_controls[i];
-    }
-    return nullptr;
-}
-
-QFrame *MainWindow::line(std::string_view name) const
-{
-    for (std::size_t i = 0; i < layout::kLines.size(); ++i) {
-        if (layout::kLines[i].name == name)
-            return m_lines[i];
-    }
-    return nullptr;
-}
-
-QAction *MainWindow::menuAction(std::string_view name) const
-{
-    for (std::size_t i = 0; i < layout::kMenu.size(); ++i) {
-        if (layout::kMenu[i].name == name)
-            return m_menuActions[i];
-    }
-    return nullptr;
+    return std::visit([](auto *widget) -> QWidget * { return widget; }, m_controls[index]);
 }
 
 void MainWindow::showInformation(std::string_view title, std::string_view prompt)

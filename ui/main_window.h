@@ -9,10 +9,8 @@
 
 #include <QMainWindow>
 #include <memory>
-#include <string_view>
 
 class QAction;
-class QFrame;
 
 namespace vexlet {
 
@@ -23,10 +21,6 @@ public:
     ~MainWindow() override;
 
     [[nodiscard]] FormState &form() { return *m_form; }
-    // The control, line or menu item of that name, or nullptr.
-    [[nodiscard]] QWidget *control(std::string_view name) const;
-    [[nodiscard]] QFrame *line(std::string_view name) const;
-    [[nodiscard]] QAction *menuAction(std::string_view name) const;
 
 private:
     void setupWindow();
@@ -37,14 +31,24 @@ private:
     void setupAccessibility();
     void bindFields();
     void connectCommands();
-    QWidget *createControl(const layout::Control &control, QWidget *client);
+
+    // The widget of the control at `index` in layout::kControls, typed by the control's kind.
+    template <std::size_t index> [[nodiscard]] auto *controlAt() const
+    {
+        return std::get<WidgetFor<layout::kControls[index].kind>>(m_controls[index]);
+    }
+    template <Field field> [[nodiscard]] auto *fieldControl() const
+    {
+        return controlAt<fieldInfo(field).control>();
+    }
+    [[nodiscard]] QWidget *widgetAt(std::size_t index) const;
 
     void showInformation(std::string_view title, std::string_view prompt) override;
     void endProgram() override;
 
-    std::array<QWidget *, layout::kControls.size()> m_controls {};
-    std::array<QFrame *, layout::kLines.size()> m_lines {};
-    std::array<QAction *, layout::kMenu.size()> m_menuActions {};
+    std::array<ControlWidget, layout::kControls.size()> m_controls {};
+    std::array<QAction *, kGrowthItems.size()> m_growthActions {};
+    QAction *m_exitAction = nullptr;
     std::unique_ptr<WidgetFormState> m_form;
 };
 

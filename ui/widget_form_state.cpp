@@ -10,9 +10,9 @@
 
 namespace vexlet {
 
-WidgetFormState::WidgetFormState(const std::array<QWidget *, kFieldCount> &widgets)
+WidgetFormState::WidgetFormState(const std::array<ControlWidget, kFieldCount> &widgets)
     : m_widgets(widgets)
-    , m_list(qobject_cast<QComboBox *>(widgets[static_cast<std::size_t>(Field::vexlist)]))
+    , m_list(widgetAs<QComboBox>(Field::vexlist))
 {
     bindSpeciesList();
 }
@@ -34,21 +34,19 @@ void WidgetFormState::bindSpeciesList()
 
 std::string WidgetFormState::text(Field field) const
 {
-    const QWidget *widget = m_widgets[static_cast<std::size_t>(field)];
-    if (const auto *edit = qobject_cast<const QLineEdit *>(widget))
+    if (const auto *edit = widgetAs<QLineEdit>(field))
         return edit->text().toStdString();
-    if (const auto *label = qobject_cast<const QLabel *>(widget))
+    if (const auto *label = widgetAs<QLabel>(field))
         return label->text().toStdString();
     return {};
 }
 
 void WidgetFormState::setText(Field field, std::string_view text)
 {
-    QWidget *widget = m_widgets[static_cast<std::size_t>(field)];
     const int limit = fieldInfo(field).limit;
-    if (auto *edit = qobject_cast<QLineEdit *>(widget))
+    if (auto *edit = widgetAs<QLineEdit>(field))
         edit->setText(toQString(limit > 0 ? keepCharacters(text, limit) : std::string(text)));
-    else if (auto *label = qobject_cast<QLabel *>(widget))
+    else if (auto *label = widgetAs<QLabel>(field))
         label->setText(toQString(text));
 }
 
@@ -69,7 +67,7 @@ std::int16_t WidgetFormState::selectedPosition() const
 
 CheckValue WidgetFormState::value(Field field) const
 {
-    const auto *box = qobject_cast<const QCheckBox *>(m_widgets[static_cast<std::size_t>(field)]);
+    const auto *box = widgetAs<QCheckBox>(field);
     if (box == nullptr)
         return 0;
     switch (box->checkState()) {
@@ -85,7 +83,7 @@ CheckValue WidgetFormState::value(Field field) const
 
 void WidgetFormState::setValue(Field field, CheckValue value)
 {
-    auto *box = qobject_cast<QCheckBox *>(m_widgets[static_cast<std::size_t>(field)]);
+    auto *box = widgetAs<QCheckBox>(field);
     if (box == nullptr)
         return;
     if (value == 2)
@@ -97,8 +95,7 @@ void WidgetFormState::setValue(Field field, CheckValue value)
 
 bool WidgetFormState::isSelected(Field field) const
 {
-    const auto *button
-        = qobject_cast<const QRadioButton *>(m_widgets[static_cast<std::size_t>(field)]);
+    const auto *button = widgetAs<QRadioButton>(field);
     return button != nullptr && button->isChecked();
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/number_text.h"
 #include "ui/main_window.h"
+#include "ui/qt_text.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -9,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <ostream>
@@ -97,13 +99,24 @@ void printWidget(std::ostream &out, std::string_view name, const QWidget *widget
         << "\tfocus=" << tabReaches(widget, window) << '\n';
 }
 
-void printMenuItem(std::ostream &out, std::string_view name, const QAction *action)
+void printMenuItem(std::ostream &out, const QAction *action)
 {
-    out << name << '\t' << (action->menu() != nullptr ? "menu" : "menuitem")
+    out << action->objectName().toStdString() << '\t'
+        << (action->menu() != nullptr ? "menu" : "menuitem")
         << "\t-\t-\t-\t-\ttext=" << action->text().toStdString()
         << "\tfont=" << fontText(action->font()) << "\tfg=-\tbg=-\talign=left\tborder=0"
         << "\tvisible=" << action->isVisible() << "\tenabled=" << action->isEnabled()
         << "\treadonly=0\tmaxlength=0\ttab=-\tfocus=0\n";
+}
+
+// Each menu item, then what its submenu holds, in menu order.
+void printMenu(std::ostream &out, const QList<QAction *> &actions)
+{
+    for (const QAction *action : actions) {
+        printMenuItem(out, action);
+        if (const QMenu *menu = action->menu())
+            printMenu(out, menu->actions());
+    }
 }
 
 } // namespace
@@ -111,12 +124,11 @@ void printMenuItem(std::ostream &out, std::string_view name, const QAction *acti
 void printLayout(std::ostream &out, const MainWindow &window)
 {
     for (const layout::Control &control : layout::kControls)
-        printWidget(out, control.name, window.control(control.name), &window,
-                    std::to_string(control.tab));
+        printWidget(out, control.name, window.findChild<QWidget *>(toQString(control.name)),
+                    &window, std::to_string(control.tab));
     for (const layout::Line &line : layout::kLines)
-        printWidget(out, line.name, window.line(line.name), &window, "-");
-    for (const layout::MenuEntry &entry : layout::kMenu)
-        printMenuItem(out, entry.name, window.menuAction(entry.name));
+        printWidget(out, line.name, window.findChild<QFrame *>(toQString(line.name)), &window, "-");
+    printMenu(out, window.menuBar()->actions());
 }
 
 } // namespace vexlet::drive

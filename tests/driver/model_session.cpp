@@ -27,18 +27,12 @@ public:
 
     void click(Command command) override
     {
-        switch (command) {
-        case Command::calculate:
+        switch (command.kind) {
+        case Command::Kind::calculate:
             return calculate_Click(m_form, *this);
-        case Command::fast:
-            return fast_Click(m_form, *this);
-        case Command::medium:
-            return medium_Click(m_form, *this);
-        case Command::slow:
-            return slow_Click(m_form, *this);
-        case Command::parabolic:
-            return parabolic_Click(m_form, *this);
-        case Command::exit:
+        case Command::Kind::growth:
+            return growthItem(command.curve).click(m_form, *this);
+        case Command::Kind::exit:
             return exit_Click(*this);
         }
     }

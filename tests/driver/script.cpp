@@ -1,6 +1,7 @@
 #include "script.h"
 
 #include "core/species_catalogue.h"
+#include "ui/commands.h"
 
 #include <array>
 #include <charconv>
@@ -17,14 +18,23 @@ namespace {
 // Why a script line cannot be played; nothing when it was.
 using LineError = std::optional<std::string>;
 
-constexpr std::array<std::pair<std::string_view, Command>, 6> kCommandNames = {{
-    {"calculate", Command::calculate},
-    {"fast", Command::fast},
-    {"medium", Command::medium},
-    {"slow", Command::slow},
-    {"parabolic", Command::parabolic},
-    {"exit", Command::exit},
-}};
+// The words `click` takes: the button, the growth items in menu order, then Exit.
+constexpr auto kCommandNames = [] {
+    std::array<std::pair<std::string_view, Command>, kGrowthItems.size() + 2> names {};
+    names.front() = {"calculate", Command::calculate};
+    for (std::size_t i = 0; i < kGrowthItems.size(); ++i)
+        names[i + 1] = {kGrowthItems[i].name, Command::growth(kGrowthItems[i].curve)};
+    names.back() = {layout::kExitItem.name, Command::exit};
+    return names;
+}();
+
+std::string commandChoices()
+{
+    std::string choices;
+    for (const auto &[name, command] : kCommandNames)
+        choices += (choices.empty() ? "" : ", ") + std::string(name);
+    return choices;
+}
 
 std::vector<std::string_view> wordsOf(std::string_view text)
 {
@@ -81,6 +91,15 @@ std::optional<Command> commandNamed(const std::vector<std::string_view> &words)
     return std::nullopt;
 }
 
+std::optional<Field> fieldNamed(std::string_view name)
+{
+    for (const FieldInfo &info : kFieldTable) {
+        if (info.name == name)
+            return info.field;
+    }
+    return std::nullopt;
+}
+
 // The fields `show` names, in order; nothing when a name is unknown.
 std::optional<std::vector<Field>> fieldsNamed(const std::vector<std::string_view> &words)
 {
@@ -130,7 +149,7 @@ public:
         } else if (action == "click") {
             const std::optional<Command> command = commandNamed(words);
             if (!command)
-                return "click takes one of calculate, fast, medium, slow, parabolic, exit";
+                return "click takes one of " + commandChoices();
             m_session.click(*command);
             if (m_session.hasEnded())
                 m_out << "ended\n";

@@ -4,6 +4,7 @@
 // behaviour tests run against sessions; each backend (the plain model, the real window) makes
 // the same actions happen.
 
+#include "core/growth_curves.h"
 #include "ui/form_state.h"
 
 #include <functional>
@@ -14,7 +15,22 @@
 
 namespace vexlet::drive {
 
-enum class Command { calculate, fast, medium, slow, parabolic, exit };
+// What a click starts: Calculate, the growth item of one curve, or Exit.
+struct Command
+{
+    enum class Kind { calculate, growth, exit };
+    Kind kind = Kind::calculate;
+    GrowthCurve curve = GrowthCurve::fast; // for a growth item
+
+    [[nodiscard]] static constexpr Command growth(GrowthCurve curve) noexcept
+    {
+        return {Kind::growth, curve};
+    }
+    static const Command calculate;
+    static const Command exit;
+};
+inline constexpr Command Command::calculate {Command::Kind::calculate};
+inline constexpr Command Command::exit {Command::Kind::exit};
 
 // Receives each message the program shows; the session answers it with OK afterwards.
 using MessageObserver = std::function<void(std::string_view title, std::string_view prompt)>;

@@ -2,6 +2,7 @@
 
 #include "layout_report.h"
 #include "ui/main_window.h"
+#include "ui/qt_text.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -59,6 +60,13 @@ bool MessageAnswerer::eventFilter(QObject *watched, QEvent *event)
 }
 
 namespace {
+
+// The key of the letter after '&' in a menu caption.
+Qt::Key accessKeyOf(std::string_view caption)
+{
+    const char letter = caption.at(caption.find('&') + 1);
+    return static_cast<Qt::Key>(QChar(letter).toUpper().unicode());
+}
 
 // Types `text` as a user would: printable ASCII by key presses, other characters through the
 // input method, each only while it still fits the box.
@@ -130,20 +138,20 @@ public:
 
     void click(Command command) override
     {
-        switch (command) {
-        case Command::calculate:
+        switch (command.kind) {
+        case Command::Kind::calculate:
             return clickControl("calculate");
-        case Command::fast:
-            return chooseMenuItem(Qt::Key_A);
-        case Command::medium:
-            return chooseMenuItem(Qt::Key_M);
-        case Command::slow:
-            return chooseMenuItem(Qt::Key_S);
-        case Command::parabolic:
-            return chooseMenuItem(Qt::Key_P);
-        case Command::exit:
+        case Command::Kind::growth:
             openFileMenu();
-            QTest::keyClick(menu("file"), Qt::Key_X);
+            QTest::keyClick(menu(layout::kFileMenu), accessKeyOf(layout::kExperienceMenu.caption));
+            settle();
+            QTest::keyClick(menu(layout::kExperienceMenu),
+                            accessKeyOf(growthItem(command.curve).caption));
+            settle();
+            return;
+        case Command::Kind::exit:
+            openFileMenu();
+            QTest::keyClick(menu(layout::kFileMenu), accessKeyOf(layout::kExitItem.caption));
             settle();
             return;
         }
@@ -165,31 +173,22 @@ public:
 private:
     template <typename Widget> Widget *widget(std::string_view name) const
     {
-        return static_cast<Widget *>(m_window.control(name));
+        return m_window.findChild<Widget *>(toQString(name));
     }
 
-    QMenu *menu(std::string_view name) const { return m_window.menuAction(name)->menu(); }
+    QMenu *menu(const layout::MenuEntry &entry) const { return widget<QMenu>(entry.name); }
 
     void clickControl(std::string_view name)
     {
-        QWidget *control = m_window.control(name);
+        QWidget *control = widget<QWidget>(name);
         QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
         settle();
     }
 
-    // Alt+F opens File; the access keys walk on from there.
+    // Alt and File's access key open it; the access keys walk on from there.
     void openFileMenu()
     {
-        QTest::keyClick(&m_window, Qt::Key_F, Qt::AltModifier);
-        settle();
-    }
-
-    void chooseMenuItem(Qt::Key accessKey)
-    {
-        openFileMenu();
-        QTest::keyClick(menu("file"), Qt::Key_E);
-        settle();
-        QTest::keyClick(menu("experience"), accessKey);
+        QTest::keyClick(&m_window, accessKeyOf(layout::kFileMenu.caption), Qt::AltModifier);
         settle();
     }
 

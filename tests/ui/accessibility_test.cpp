@@ -67,13 +67,13 @@ TEST_F(AccessibilityTest, EveryControlHasASpokenName)
         EXPECT_FALSE(names[std::string(control.name)].empty());
     }
     // On Linux a combo box speaks the text it shows; its label and edit field name it.
-    QAccessibleInterface *list = QAccessible::queryAccessibleInterface(m_window.control("vexlist"));
+    QAccessibleInterface *list = QAccessible::queryAccessibleInterface(child("vexlist"));
     ASSERT_NE(list, nullptr);
     bool labelled = false;
     for (const auto &[label, relation] : list->relations(QAccessible::Label))
         labelled = labelled || label->text(QAccessible::Name) == "Select Vexlet:";
     EXPECT_TRUE(labelled);
-    EXPECT_EQ(m_window.control("vexlist")->accessibleName(), "Select Vexlet");
+    EXPECT_EQ(child("vexlist")->accessibleName(), "Select Vexlet");
     EXPECT_EQ(names["HP"], "HP base value");
     EXPECT_EQ(names["Text4"], "HP, trained maximum");
     EXPECT_EQ(names["a"], "HP below average");
@@ -88,7 +88,7 @@ TEST_F(AccessibilityTest, MessageBoxesSpeakTheirPrompt)
         m_spoken.emplace_back(alert->role(), alert->text(QAccessible::Value));
         EXPECT_EQ(alert->text(QAccessible::Name), box.windowTitle());
     });
-    QTest::mouseClick(m_window.control("calculate"), Qt::LeftButton);
+    QTest::mouseClick(child("calculate"), Qt::LeftButton);
     ASSERT_EQ(m_spoken.size(), 1u);
     EXPECT_EQ(m_spoken[0].first, QAccessible::AlertMessage);
     EXPECT_EQ(m_spoken[0].second, "Please select a Vexlet from this list.");
@@ -97,7 +97,7 @@ TEST_F(AccessibilityTest, MessageBoxesSpeakTheirPrompt)
 TEST_F(AccessibilityTest, TheKeyboardReachesEveryFunction)
 {
     // Calculate: Tab from the list to the button, then Space.
-    QWidget *calculate = m_window.control("calculate");
+    QWidget *calculate = child("calculate");
     for (int presses = 0; QApplication::focusWidget() != calculate && presses < 40; ++presses)
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     ASSERT_EQ(QApplication::focusWidget(), calculate);
@@ -116,15 +116,15 @@ TEST_F(AccessibilityTest, TheKeyboardReachesEveryFunction)
     for (const auto &[key, title] : items) {
         m_messages.clear();
         QTest::keyClick(&m_window, Qt::Key_F, Qt::AltModifier);
-        QTest::keyClick(m_window.menuAction("file")->menu(), Qt::Key_E);
-        QTest::keyClick(m_window.menuAction("experience")->menu(), key);
+        QTest::keyClick(child<QMenu>("file"), Qt::Key_E);
+        QTest::keyClick(child<QMenu>("experience"), key);
         ASSERT_EQ(m_messages.size(), 1u);
         EXPECT_TRUE(m_messages[0].starts_with(title + " | A ")) << m_messages[0];
     }
 
     // Exit: Alt+F, X.
     QTest::keyClick(&m_window, Qt::Key_F, Qt::AltModifier);
-    QTest::keyClick(m_window.menuAction("file")->menu(), Qt::Key_X);
+    QTest::keyClick(child<QMenu>("file"), Qt::Key_X);
     EXPECT_FALSE(m_window.isVisible());
 }
 

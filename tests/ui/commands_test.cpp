@@ -71,10 +71,10 @@ TEST_P(CommandsTest, CalculateShowsTheRecordOfEveryPosition)
 TEST_P(CommandsTest, GrowthCommandsRefuseALevelThatIsNoNumber)
 {
     const std::pair<Command, std::string_view> items[] = {
-        {Command::fast, "Vexlet Statistics - Fast Growth"},
-        {Command::medium, "Vexlet Statistics - Medium Growth"},
-        {Command::slow, "Vexlet Statistics - Slow Growth"},
-        {Command::parabolic, "Vexlet Statistics - Parabolic Growth"},
+        {Command::growth(GrowthCurve::fast), "Vexlet Statistics - Fast Growth"},
+        {Command::growth(GrowthCurve::medium), "Vexlet Statistics - Medium Growth"},
+        {Command::growth(GrowthCurve::slow), "Vexlet Statistics - Slow Growth"},
+        {Command::growth(GrowthCurve::parabolic), "Vexlet Statistics - Parabolic Growth"},
     };
     struct Case
     {

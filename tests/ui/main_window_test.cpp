@@ -21,10 +21,9 @@ namespace {
 class MainWindowTest : public test::ShownWindowTest
 {
 protected:
-    QWidget *control(std::string_view name) { return m_window.control(name); }
-    template <typename Widget> Widget *control(std::string_view name)
+    template <typename Widget = QWidget> Widget *control(std::string_view name)
     {
-        return qobject_cast<Widget *>(m_window.control(name));
+        return child<Widget>(name);
     }
 
     // The name of the layout control that holds the focus.
@@ -32,8 +31,10 @@ protected:
     {
         for (QWidget *widget = QApplication::focusWidget(); widget != nullptr;
              widget = widget->parentWidget()) {
-            if (layout::controlNamed(widget->objectName().toStdString()) != nullptr)
-                return widget->objectName().toStdString();
+            const std::string name = widget->objectName().toStdString();
+            if (std::ranges::any_of(layout::kControls,
+                                    [&](const auto &c) { return c.name == name; }))
+                return name;
         }
         return "(none)";
     }
@@ -119,7 +120,7 @@ TEST_F(MainWindowTest, ValueDisplaysStartAsARightAlignedZeroInTheirColourOnBlack
 
 TEST_F(MainWindowTest, HiddenCaptionsNeverShow)
 {
-    m_window.menuAction("fast")->trigger();
+    child<QAction>("fast")->trigger();
     ASSERT_EQ(m_messages.size(), 1u);
     EXPECT_EQ(control<QLabel>("growth")->text(), "274400");
     for (std::string_view name : {"growth", "up"}) {
@@ -237,14 +238,14 @@ TEST_F(MainWindowTest, DesignedFontsResolveToInstalledLookAlikes)
 
 TEST_F(MainWindowTest, TheMenuHoldsFileExperienceAndExit)
 {
-    QMenu *file = m_window.menuAction("file")->menu();
+    QMenu *file = child<QMenu>("file");
     ASSERT_NE(file, nullptr);
     QStringList fileItems;
     for (QAction *action : file->actions())
         fileItems << action->text();
     EXPECT_EQ(fileItems, QStringList({"&Experience", "E&xit"}));
     QStringList growthItems;
-    for (QAction *action : m_window.menuAction("experience")->menu()->actions())
+    for (QAction *action : child<QMenu>("experience")->actions())
         growthItems << action->text();
     EXPECT_EQ(growthItems,
               QStringList({"F&ast Growth", "&Medium Growth", "&Slow Growth", "&Parabolic Growth"}));

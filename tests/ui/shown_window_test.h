@@ -24,6 +24,12 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(&m_window));
     }
 
+    // The window's widget or action of that object name.
+    template <typename Child = QWidget> Child *child(std::string_view name) const
+    {
+        return m_window.findChild<Child *>(QString::fromUtf8(name.data(), std::ssize(name)));
+    }
+
     std::vector<std::string> m_messages;
     drive::MessageAnswerer m_answerer {[this](std::string_view title, std::string_view prompt) {
         m_messages.push_back(std::string(title) + " | " + std::string(prompt));
