@@ -5,7 +5,7 @@
 # usage: tools/benchmarks.sh [STARTUP-RUNS]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-tools/install-deps.sh
+tools/install-deps.sh run test
 cmake --preset ci >/dev/null
 cmake --build --preset ci --target core_bench ui_bench >/dev/null
 options=(--benchmark_min_time=0.5 --benchmark_repetitions=5 --benchmark_report_aggregates_only=true)

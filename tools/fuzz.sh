@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-600}
-tools/install-deps.sh clang libclang-rt-14-dev
+tools/install-deps.sh run test
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz >/dev/null
 for target in parse_lenient parse_strict format_number; do

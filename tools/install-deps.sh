@@ -1,25 +1,39 @@
 #!/usr/bin/env bash
-# Installs, from Debian's archive, the packages that building, testing and running need and
-# that this machine lacks, plus any package named on the command line. Quiet and quick when
-# everything is already there.
+# Installs, from Debian's archive, the packages of the named groups that this machine lacks,
+# plus any package named on the command line. Quiet and quick when everything is there.
 #
-# usage: tools/install-deps.sh [EXTRA-PACKAGE...]
+#   run      build the program and run its window
+#   test     the test suite, the fuzzers and the benchmarks
+#   package  build and check the Debian package
+#
+# usage: tools/install-deps.sh GROUP... [PACKAGE...]
 set -euo pipefail
 
-packages=(
-    # build
-    g++ cmake ninja-build qt6-base-dev
-    # fonts the window is designed around, and a plain sans-serif
-    fonts-comic-neue fonts-ocr-a fonts-dejavu-core
-    # tests: GoogleTest and Google Benchmark; an X server and tools to drive the real window
-    libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth x11-utils xdotool
-    # packaging: file and dpkg-shlibdeps find the package's library dependencies; the desktop
-    # entry check
-    file dpkg-dev desktop-file-utils
-    # fuzzing and sanitizers: clang with libFuzzer and its runtimes
-    clang libclang-rt-14-dev
-    "$@"
+declare -A groups=(
+    # a C++20 compiler, the build tools, Qt 6 Widgets (with its Wayland platform), and the
+    # fonts the window is designed around plus a plain sans-serif
+    [run]="g++ cmake ninja-build qt6-base-dev qt6-wayland
+           fonts-comic-neue fonts-ocr-a fonts-dejavu-core"
+    # GoogleTest and Google Benchmark; an X server and tools to drive the real window; the
+    # AT-SPI bus and the client screen readers use; a Wayland compositor; clang with libFuzzer
+    # and the sanitizer runtimes
+    [test]="libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth x11-utils xdotool
+            dbus at-spi2-core python3-pyatspi weston clang libclang-rt-14-dev"
+    # file and dpkg-shlibdeps find the package's library dependencies; the checks a
+    # distribution's reviewer runs; rsvg-convert renders the icons
+    [package]="file dpkg-dev librsvg2-bin desktop-file-utils lintian devscripts appstream"
 )
+
+packages=()
+for word in "$@"; do
+    if [[ -v groups[$word] ]]; then
+        read -r -a members <<<"$(tr -s '[:space:]' ' ' <<<"${groups[$word]}")"
+        packages+=("${members[@]}")
+    else
+        packages+=("$word")
+    fi
+done
+[[ ${#packages[@]} -gt 0 ]] || { echo "usage: $0 GROUP... [PACKAGE...]" >&2; exit 2; }
 
 missing=()
 for package in "${packages[@]}"; do

@@ -3,7 +3,7 @@
 # its window. Without a display it says how to start it on a virtual one.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-tools/install-deps.sh
-cmake --preset dev >/dev/null
-cmake --build --preset dev --target vexlet-finder >/dev/null
-exec build/dev/ui/vexlet-finder "$@"
+tools/install-deps.sh run
+cmake --preset release >/dev/null
+cmake --build --preset release --target vexlet-finder >/dev/null
+exec build/release/ui/vexlet-finder "$@"

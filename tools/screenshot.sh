@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 output=${1:-docs/window.png}
 
 if [[ -z ${XVFB_SHOT:-} ]]; then
-    tools/install-deps.sh imagemagick
+    tools/install-deps.sh run test imagemagick
     cmake --preset dev >/dev/null
     cmake --build --preset dev --target vexlet-finder >/dev/null
     XVFB_SHOT=1 exec xvfb-run -a -s "-screen 0 640x520x24" "$0" "$output"

@@ -10,7 +10,7 @@ cd "$(dirname "$0")/.."
 runs=${1:-15}
 
 if [[ -z ${STARTUP_BENCH_DISPLAY:-} ]]; then
-    tools/install-deps.sh >/dev/null
+    tools/install-deps.sh run test >/dev/null
     cmake --preset ci >/dev/null
     cmake --build --preset ci --target vexlet-finder baseline-window startup-probe >/dev/null
     STARTUP_BENCH_DISPLAY=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$runs"

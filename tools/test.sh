@@ -5,7 +5,7 @@
 # and the number-text fuzzers for a bounded time each.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-tools/install-deps.sh
+tools/install-deps.sh run test package
 for preset in ci asan fuzz; do
     echo "== $preset"
     cmake --workflow --preset "$preset"
