@@ -1,5 +1,6 @@
 #include "ui/main_window.h"
 
+#include "ui/accessibility.h"
 #include "ui/app_icon.h"
 #include "ui/qt_text.h"
 #include "ui/window_fonts.h"
@@ -47,9 +48,11 @@ Qt::Alignment toQtAlignment(layout::Align align)
 }
 
 // Labels keep their caption at the top, as the form draws them; text boxes centre vertically.
+// A label that holds a field speaks its number as text; the others are plain captions.
 QLabel *createLabel(const layout::Control &control, QWidget *client)
 {
-    auto *label = new QLabel(toQString(control.caption), client);
+    const QString caption = toQString(control.caption);
+    QLabel *label = control.field ? new ValueLabel(caption, client) : new QLabel(caption, client);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(toQtAlignment(control.look.align) | Qt::AlignTop);
     label->setWordWrap(control.look.wraps);
@@ -156,6 +159,7 @@ MainWindow::~MainWindow() = default;
 void MainWindow::setupWindow()
 {
     registerFontLookAlikes();
+    installAccessibleInterfaces();
     setObjectName(QStringLiteral("main"));
     setWindowTitle(toQString(layout::kWindowTitle));
     setWindowIcon(appIcon());
@@ -190,7 +194,7 @@ void MainWindow::setupControls(QWidget *client)
 void MainWindow::setupLines(QWidget *client)
 {
     for (const layout::Line &line : layout::kLines) {
-        auto *frame = new QFrame(client);
+        auto *frame = new SeparatorLine(client);
         frame->setObjectName(toQString(line.name));
         frame->setFrameStyle(QFrame::HLine | QFrame::Plain);
         frame->setLineWidth(1);
@@ -251,17 +255,22 @@ void MainWindow::setupTabOrder()
 }
 
 // The value displays' captions are numbers and the option buttons' and check boxes' captions
-// never show, so each control gets a name to be spoken; the two input labels name their field.
+// never show, so each control gets a name to be spoken: its own, or its caption label's. A
+// caption label is its control's label, so a screen reader announces the two once.
 void MainWindow::setupAccessibility()
 {
     for (std::size_t i = 0; i < layout::kControls.size(); ++i) {
         const layout::Control &control = layout::kControls[i];
         if (const QString name = spokenNameOf(control); !name.isEmpty())
             widgetAt(i)->setAccessibleName(name);
-        if (const auto &field = control.speech.labels) {
-            if (auto **label = std::get_if<QLabel *>(&m_controls[i]))
-                (*label)->setBuddy(widgetAt(fieldInfo(*field).control));
-        }
+        const auto &field = control.speech.labels;
+        auto *const *label = std::get_if<QLabel *>(&m_controls[i]);
+        if (!field || label == nullptr)
+            continue;
+        const std::size_t named = fieldInfo(*field).control;
+        (*label)->setBuddy(widgetAt(named));
+        if (layout::kControls[named].speech.name.empty())
+            widgetAt(named)->setAccessibleName(toQString(control.caption));
     }
     // The list's own name is the text it shows; its edit field carries the label's.
     QComboBox *list = fieldControl<Field::vexlist>();

@@ -1,5 +1,6 @@
 #include "ui/widget_form_state.h"
 
+#include "ui/accessibility.h"
 #include "ui/qt_text.h"
 
 #include <QCheckBox>
@@ -46,8 +47,11 @@ void WidgetFormState::setText(Field field, std::string_view text)
     const int limit = fieldInfo(field).limit;
     if (auto *edit = widgetAs<QLineEdit>(field))
         edit->setText(toQString(limit > 0 ? keepCharacters(text, limit) : std::string(text)));
-    else if (auto *label = widgetAs<QLabel>(field))
+    else if (auto *label = widgetAs<QLabel>(field)) {
+        const QString old = label->text();
         label->setText(toQString(text));
+        announceTextChange(label, old, label->text());
+    }
 }
 
 // Adding the first item makes the combo box select it and show its text; the field still has

@@ -95,7 +95,9 @@ struct Look
 };
 
 // What a screen reader says of a control. The name is the caption unless given here: value
-// displays show only numbers, and option buttons and check boxes show no caption at all.
+// displays show only numbers, and option buttons and check boxes show no caption at all. A
+// caption label that names another control is that control's label, and the control takes
+// the label's caption as its name unless it has a name of its own.
 struct Speech
 {
     std::string_view name {};
@@ -162,15 +164,16 @@ inline constexpr std::array kFixedControls = std::to_array<Control>({
      {.name = "Experience given"}},
     {"Label22", {}, label, {120, 6000, 615, 255}, "Battle:", F1, 67},
     {"wild", Field::wild, optionButton, {840, 6000, 255, 255}, "Option1", D, 61,
-     {.selected = true}, {.name = "vs. Wild Vexlet"}},
-    {"Label19", {}, label, {1200, 6000, 1815, 255}, "vs. Wild Vexlet", F2, 64},
+     {.selected = true}},
+    {"Label19", {}, label, {1200, 6000, 1815, 255}, "vs. Wild Vexlet", F2, 64, {},
+     {.labels = Field::wild}},
     {"Label23", {}, label, {3480, 6000, 1335, 255}, "Active Vexlet:", F1, 68},
-    {"traded", Field::traded, checkBox, {5040, 6000, 255, 255}, "Check1", D, 63, {},
-     {.name = "Traded Vexlet"}},
-    {"Label21", {}, label, {5400, 6000, 1335, 255}, "Traded Vexlet", F2, 66},
-    {"trainer", Field::trainer, optionButton, {840, 6360, 255, 255}, "Option2", D, 62, {},
-     {.name = "vs. Trainer's Vexlet"}},
-    {"Label20", {}, label, {1200, 6360, 1815, 255}, "vs. Trainer's Vexlet", F2, 65},
+    {"traded", Field::traded, checkBox, {5040, 6000, 255, 255}, "Check1", D, 63},
+    {"Label21", {}, label, {5400, 6000, 1335, 255}, "Traded Vexlet", F2, 66, {},
+     {.labels = Field::traded}},
+    {"trainer", Field::trainer, optionButton, {840, 6360, 255, 255}, "Option2", D, 62},
+    {"Label20", {}, label, {1200, 6360, 1815, 255}, "vs. Trainer's Vexlet", F2, 65, {},
+     {.labels = Field::trainer}},
 });
 // clang-format on
 
