@@ -11,6 +11,8 @@ int main(int argc, char **argv)
         return 1;
     }
     QApplication application(argc, argv);
+    // Wayland desktops match the window to its desktop entry, and so to its icon, by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral(VEXLET_APP_ID));
     vexlet::MainWindow window;
     window.show();
     return QApplication::exec();

@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # Runs the program natively on Wayland: weston's headless backend with a runtime directory of
 # its own, the program on Qt's wayland platform with no X display. Weston's scene graph must
-# show the program's top-level window; the program must stay up and write nothing to standard
-# error.
+# show the program's top-level window under the desktop id that matches its desktop entry; the
+# program must stay up and write nothing to standard error.
 #
 # usage: wayland-test.sh PROGRAM
 set -uo pipefail
 program=$1
 title="Vexlet Statistics Finder by Quendrick"
+app_id=invalid.vexlet.finder
 
 runtime=$(mktemp -d)
 chmod 700 "$runtime"
@@ -38,11 +39,11 @@ pids+=("$pid")
 
 shown=""
 for _ in $(seq 100); do
-    shown=$(weston-debug scene-graph 2>/dev/null | grep -F "top-level window '$title'")
+    shown=$(weston-debug scene-graph 2>/dev/null | grep -F "top-level window '$title' of $app_id,")
     [[ -n $shown ]] && break
     sleep 0.1
 done
-[[ -n $shown ]] || fail "weston shows no top-level window titled '$title'"
+[[ -n $shown ]] || fail "weston shows no top-level window '$title' of $app_id"
 sleep 2
 kill -0 "$pid" 2>/dev/null || fail "the program ended by itself"
 [[ -s $runtime/stderr ]] && { cat "$runtime/stderr"; fail "the program wrote to standard error"; }
