@@ -43,14 +43,21 @@ void onModel(benchmark::State &state, Command command)
     runCommand(state, form, command);
 }
 
-void onWindow(benchmark::State &state, Command command)
+// Shows the window and picks the first species, as from the drop-down; gives the list.
+QComboBox *showWithFirstSpecies(MainWindow &window)
 {
-    MainWindow window;
     window.show();
     QApplication::processEvents();
     auto *list = window.findChild<QComboBox *>(QStringLiteral("vexlist"));
     list->setCurrentIndex(1);
-    emit list->activated(1); // as a pick from the drop-down
+    emit list->activated(1);
+    return list;
+}
+
+void onWindow(benchmark::State &state, Command command)
+{
+    MainWindow window;
+    showWithFirstSpecies(window);
     runCommand(state, window.form(), command);
 }
 
@@ -58,11 +65,7 @@ void onWindow(benchmark::State &state, Command command)
 void clickCalculateAndRepaint(benchmark::State &state)
 {
     MainWindow window;
-    window.show();
-    QApplication::processEvents();
-    auto *list = window.findChild<QComboBox *>(QStringLiteral("vexlist"));
-    list->setCurrentIndex(1);
-    emit list->activated(1);
+    QComboBox *list = showWithFirstSpecies(window);
     auto *button = window.findChild<QWidget *>(QStringLiteral("calculate"));
     const bool wholeWindow = state.range(0) == 1;
     int species = 1;

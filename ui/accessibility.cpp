@@ -22,7 +22,7 @@ public:
         return QAccessibleWidget::interface_cast(type);
     }
 
-    QString text(QAccessible::Text kind) const override { return QAccessibleWidget::text(kind); }
+    using QAccessibleWidget::text; // the name; the overload below is the shown number
 
     QString text(int startOffset, int endOffset) const override
     {

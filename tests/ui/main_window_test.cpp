@@ -21,11 +21,6 @@ namespace {
 class MainWindowTest : public test::ShownWindowTest
 {
 protected:
-    template <typename Widget = QWidget> Widget *control(std::string_view name)
-    {
-        return child<Widget>(name);
-    }
-
     // The name of the layout control that holds the focus.
     std::string focusedControl()
     {
@@ -67,8 +62,8 @@ TEST_F(MainWindowTest, TabVisitsTheKeyboardOrderStartingInTheList)
 {
     EXPECT_EQ(tabTour(31), expectedTour("wild"));
 
-    QTest::mouseClick(control("trainer"), Qt::LeftButton, {}, control("trainer")->rect().center());
-    control("vexlist")->setFocus();
+    QTest::mouseClick(child("trainer"), Qt::LeftButton, {}, child("trainer")->rect().center());
+    child("vexlist")->setFocus();
     EXPECT_EQ(tabTour(31), expectedTour("trainer"));
 }
 
@@ -101,7 +96,7 @@ TEST_F(MainWindowTest, ValueDisplaysStartAsARightAlignedZeroInTheirColourOnBlack
 
     for (const auto &[name, colour] : displays) {
         SCOPED_TRACE(name);
-        QWidget *widget = control(name);
+        QWidget *widget = child(name);
         const QPalette &palette = widget->palette();
         EXPECT_EQ(palette.color(widget->foregroundRole()), colour);
         EXPECT_EQ(palette.color(widget->backgroundRole()), QColor(Qt::black));
@@ -122,10 +117,10 @@ TEST_F(MainWindowTest, HiddenCaptionsNeverShow)
 {
     child<QAction>("fast")->trigger();
     ASSERT_EQ(m_messages.size(), 1u);
-    EXPECT_EQ(control<QLabel>("growth")->text(), "274400");
+    EXPECT_EQ(child<QLabel>("growth")->text(), "274400");
     for (std::string_view name : {"growth", "up"}) {
         SCOPED_TRACE(name);
-        EXPECT_FALSE(control(name)->isVisible());
+        EXPECT_FALSE(child(name)->isVisible());
     }
 }
 
@@ -134,7 +129,7 @@ TEST_F(MainWindowTest, FlagsAreGreyedAndIgnoreClicks)
     m_window.form().setValue(Field::b, 1);
     for (std::string_view name : {"a", "b", "c", "d", "e", "f"}) {
         SCOPED_TRACE(name);
-        auto *flag = control<QCheckBox>(name);
+        auto *flag = child<QCheckBox>(name);
         EXPECT_FALSE(flag->isEnabled());
         const Qt::CheckState before = flag->checkState();
         QTest::mouseClick(flag, Qt::LeftButton, {}, flag->rect().center());
@@ -146,7 +141,7 @@ TEST_F(MainWindowTest, FlagsAreGreyedAndIgnoreClicks)
 TEST_F(MainWindowTest, EnterInAFieldDoesNotPressCalculate)
 {
     for (std::string_view name : {"level", "Text1", "avg", "pts"}) {
-        control(name)->setFocus();
+        child(name)->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);
     }
@@ -159,7 +154,7 @@ TEST_F(MainWindowTest, EnterInAFieldDoesNotPressCalculate)
 // that: it reports -1 after any typing and the picked item after a pick.
 TEST_F(MainWindowTest, TheListSelectsOnlyWhatIsPicked)
 {
-    auto *list = control<QComboBox>("vexlist");
+    auto *list = child<QComboBox>("vexlist");
     const FormState &form = m_window.form();
     EXPECT_EQ(list->count(), 152);
     EXPECT_EQ(list->currentText(), "< select from list >");
@@ -182,7 +177,7 @@ TEST_F(MainWindowTest, TheListSelectsOnlyWhatIsPicked)
     QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(edit, QString::fromUtf8(listLabels()[5].data()));
     QTest::keyClick(edit, Qt::Key_Return);
-    control("level")->setFocus();
+    child("level")->setFocus();
     EXPECT_EQ(form.selectedPosition(), -1);
     EXPECT_EQ(list->currentText().toStdString(), listLabels()[5]);
 
@@ -202,7 +197,7 @@ TEST_F(MainWindowTest, MessagesAreModalInformationBoxesWithOneOkButton)
         EXPECT_TRUE(box.isModal());
         EXPECT_EQ(box.parentWidget(), &m_window);
     });
-    QTest::mouseClick(control("calculate"), Qt::LeftButton);
+    QTest::mouseClick(child("calculate"), Qt::LeftButton);
     EXPECT_TRUE(inspected);
     EXPECT_EQ(m_messages,
               std::vector<std::string> {"Vexlet Statistics Finder | Please select a "
@@ -213,7 +208,7 @@ TEST_F(MainWindowTest, SubHeadingsWrapOntoTwoLines)
 {
     for (std::string_view name : {"Label11", "Label12", "Label13", "Label14"}) {
         SCOPED_TRACE(name);
-        auto *label = control<QLabel>(name);
+        auto *label = child<QLabel>(name);
         EXPECT_TRUE(label->wordWrap());
         const int lineHeight = label->fontMetrics().height();
         EXPECT_GT(label->heightForWidth(label->width()), lineHeight);
@@ -231,8 +226,8 @@ TEST_F(MainWindowTest, DesignedFontsResolveToInstalledLookAlikes)
     };
     for (const auto &[name, families] : fonts) {
         SCOPED_TRACE(name);
-        EXPECT_TRUE(families.contains(QFontInfo(control(name)->font()).family()))
-            << QFontInfo(control(name)->font()).family().toStdString();
+        EXPECT_TRUE(families.contains(QFontInfo(child(name)->font()).family()))
+            << QFontInfo(child(name)->font()).family().toStdString();
     }
 }
 

@@ -40,14 +40,19 @@ def fail(message):
     sys.exit(1)
 
 
-def wait_for(what, probe, seconds=10.0):
+def poll(probe, seconds):
+    """What `probe` gives once it gives something, or None after `seconds`."""
     deadline = time.monotonic() + seconds
     while time.monotonic() < deadline:
         found = probe()
         if found:
             return found
         time.sleep(0.1)
-    fail(f"timed out waiting for {what}")
+    return None
+
+
+def wait_for(what, probe, seconds=10.0):
+    return poll(probe, seconds) or fail(f"timed out waiting for {what}")
 
 
 def xdotool(*args):
@@ -87,10 +92,7 @@ def choose_from_menu(window, menu_bar, steps):
     for _ in range(5):  # on a busy machine the first Alt may come too early
         xdotool("windowfocus", "--sync", window)
         xdotool("key", "alt+" + key)
-        deadline = time.monotonic() + 2
-        while not showing(menu[0]) and time.monotonic() < deadline:
-            time.sleep(0.1)
-        if showing(menu[0]):
+        if poll(lambda: showing(menu[0]), 2):
             break
     for key, name in rest:
         wait_for(f"the menu before {name}", lambda: showing(menu[0]), 5)
