@@ -1,9 +1,9 @@
 // The commands' cost on the plain field model and on the real window's widgets (offscreen).
 // Messages go to a platform that only counts them, so each figure is the command itself.
 
-#include "ui/commands.h"
-#include "ui/form_model.h"
-#include "ui/main_window.h"
+#include "desktop/main_window.h"
+#include "form/commands.h"
+#include "form/form_model.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -84,9 +84,11 @@ BENCHMARK(clickCalculateAndRepaint)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecon
 // Calculate and each growth item's command, on both backends.
 void registerCommands()
 {
-    std::vector<std::pair<std::string, Command>> commands = {{"calculate", &calculate_Click}};
-    for (const GrowthItem &item : kGrowthItems)
-        commands.emplace_back(std::string(item.name), item.click);
+    const std::vector<std::pair<std::string, Command>> commands = {{"calculate", &calculate_Click},
+                                                                   {"fast", &fast_Click},
+                                                                   {"medium", &medium_Click},
+                                                                   {"slow", &slow_Click},
+                                                                   {"parabolic", &parabolic_Click}};
     for (const auto &[name, command] : commands)
         benchmark::RegisterBenchmark(("onModel/" + name + "_Click").c_str(), &onModel, command);
     for (const auto &[name, command] : commands)
@@ -99,6 +101,7 @@ int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
+    setupApplication();
     registerCommands();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -2,26 +2,29 @@
 # Installs, from Debian's archive, the packages of the named groups that this machine lacks,
 # plus any package named on the command line. Quiet and quick when everything is there.
 #
-#   run      build the program and run its window
+#   run      build the program and run its window (see packaging/runtime-packages)
 #   test     the test suite, the fuzzers and the benchmarks
 #   package  build and check the Debian package
 #
 # usage: tools/install-deps.sh GROUP... [PACKAGE...]
 set -euo pipefail
+cd "$(dirname "$0")/.."
+
+# The package's Depends and Recommends, as one list of names.
+runtime=$(sed -n 's/^\(Depends\|Recommends\): //p' packaging/runtime-packages | tr ',' ' ')
 
 declare -A groups=(
-    # a C++20 compiler, the build tools, Qt 6 Widgets (with its Wayland platform), and the
-    # fonts the window is designed around plus a plain sans-serif
-    [run]="g++ cmake ninja-build qt6-base-dev qt6-wayland
-           fonts-comic-neue fonts-ocr-a fonts-dejavu-core"
+    # a C++20 compiler, the build tools, Qt 6 Widgets, rsvg-convert for the icons, and what the
+    # program needs at run time
+    [run]="g++ cmake ninja-build qt6-base-dev librsvg2-bin $runtime"
     # GoogleTest and Google Benchmark; an X server and tools to drive the real window; the
     # AT-SPI bus and the client screen readers use; a Wayland compositor; clang with libFuzzer
     # and the sanitizer runtimes
     [test]="libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth x11-utils xdotool
             dbus at-spi2-core python3-pyatspi weston clang libclang-rt-14-dev"
     # file and dpkg-shlibdeps find the package's library dependencies; the checks a
-    # distribution's reviewer runs; rsvg-convert renders the icons
-    [package]="file dpkg-dev librsvg2-bin desktop-file-utils lintian devscripts appstream"
+    # distribution's reviewer runs
+    [package]="file dpkg-dev desktop-file-utils lintian devscripts appstream"
 )
 
 packages=()

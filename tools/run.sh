@@ -6,4 +6,4 @@ cd "$(dirname "$0")/.."
 tools/install-deps.sh run
 cmake --preset release >/dev/null
 cmake --build --preset release --target vexlet-finder >/dev/null
-exec build/release/ui/vexlet-finder "$@"
+exec build/release/desktop/vexlet-finder "$@"

@@ -14,7 +14,7 @@ if [[ -z ${XVFB_SHOT:-} ]]; then
     XVFB_SHOT=1 exec xvfb-run -a -s "-screen 0 640x520x24" "$0" "$output"
 fi
 
-QT_QPA_PLATFORM=xcb build/dev/ui/vexlet-finder &
+QT_QPA_PLATFORM=xcb build/dev/desktop/vexlet-finder &
 pid=$!
 trap 'kill $pid 2>/dev/null || true' EXIT
 window=""

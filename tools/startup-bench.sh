@@ -17,7 +17,7 @@ if [[ -z ${STARTUP_BENCH_DISPLAY:-} ]]; then
 fi
 
 probe=$PWD/build/ci/bench/libstartup-probe.so
-program=build/ci/ui/vexlet-finder
+program=build/ci/desktop/vexlet-finder
 baseline=build/ci/bench/baseline-window
 
 # One start: prints "MILLISECONDS KILOBYTES".

@@ -1,8 +1,8 @@
 #include "layout_report.h"
 
 #include "core/number_text.h"
-#include "ui/main_window.h"
-#include "ui/qt_text.h"
+#include "desktop/main_window.h"
+#include "desktop/qt_text.h"
 
 #include <QAction>
 #include <QCheckBox>

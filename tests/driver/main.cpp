@@ -2,6 +2,7 @@
 // standard input, printing what the user would read. By default it drives the real window on
 // Qt's offscreen platform; --model drives the plain field model. For end-to-end tests only.
 
+#include "desktop/main_window.h"
 #include "model_session.h"
 #include "script.h"
 #include "window_session.h"
@@ -36,6 +37,7 @@ int main(int argc, char **argv)
     }
     prepareOffscreenToolkit();
     QApplication application(argc, argv);
+    vexlet::setupApplication();
     const auto session = startWindowSession(&printShownMessage);
     return playScript(std::cin, std::cout, std::cerr, *session);
 }

@@ -1,7 +1,7 @@
 #include "model_session.h"
 
-#include "ui/commands.h"
-#include "ui/form_model.h"
+#include "form/commands.h"
+#include "form/form_model.h"
 
 namespace vexlet::drive {
 
@@ -31,7 +31,7 @@ public:
         case Command::Kind::calculate:
             return calculate_Click(m_form, *this);
         case Command::Kind::growth:
-            return growthItem(command.curve).click(m_form, *this);
+            return runGrowthCommand(command.curve, m_form, *this);
         case Command::Kind::exit:
             return exit_Click(*this);
         }

@@ -1,8 +1,9 @@
 #include "script.h"
 
 #include "core/species_catalogue.h"
-#include "ui/commands.h"
+#include "form/commands.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <istream>
@@ -18,13 +19,22 @@ namespace {
 // Why a script line cannot be played; nothing when it was.
 using LineError = std::optional<std::string>;
 
-// The words `click` takes: the button, the growth items in menu order, then Exit.
+// The words `click` takes: the button, then the menu items in menu order.
 constexpr auto kCommandNames = [] {
-    std::array<std::pair<std::string_view, Command>, kGrowthItems.size() + 2> names {};
-    names.front() = {"calculate", Command::calculate};
-    for (std::size_t i = 0; i < kGrowthItems.size(); ++i)
-        names[i + 1] = {kGrowthItems[i].name, Command::growth(kGrowthItems[i].curve)};
-    names.back() = {layout::kExitItem.name, Command::exit};
+    constexpr auto isItem = [](const layout::MenuEntry &entry) {
+        return entry.action != layout::MenuAction::submenu;
+    };
+    std::array<std::pair<std::string_view, Command>,
+               1 + std::ranges::count_if(layout::kMenu, isItem)>
+        names {};
+    std::size_t next = 0;
+    names[next++] = {"calculate", Command::calculate};
+    for (const layout::MenuEntry &entry : layout::kMenu) {
+        if (entry.action == layout::MenuAction::growth)
+            names[next++] = {entry.name, Command::growth(entry.curve)};
+        else if (entry.action == layout::MenuAction::exit)
+            names[next++] = {entry.name, Command::exit};
+    }
     return names;
 }();
 
@@ -54,15 +64,17 @@ std::vector<std::string_view> wordsOf(std::string_view text)
 std::string shownValue(const FormState &form, Field field)
 {
     switch (fieldInfo(field).kind) {
-    case FieldKind::text:
-    case FieldKind::caption:
+    case layout::ControlKind::label:
+    case layout::ControlKind::textBox:
         return form.text(field);
-    case FieldKind::list:
+    case layout::ControlKind::comboBox:
         return std::to_string(form.selectedPosition());
-    case FieldKind::check:
+    case layout::ControlKind::checkBox:
         return std::to_string(form.value(field));
-    case FieldKind::option:
+    case layout::ControlKind::optionButton:
         return form.isSelected(field) ? "1" : "0";
+    case layout::ControlKind::button:
+        break;
     }
     return {};
 }

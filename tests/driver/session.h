@@ -5,7 +5,7 @@
 // the same actions happen.
 
 #include "core/growth_curves.h"
-#include "ui/form_state.h"
+#include "form/form_state.h"
 
 #include <functional>
 #include <iosfwd>

@@ -1,8 +1,8 @@
 #include "window_session.h"
 
+#include "desktop/main_window.h"
+#include "desktop/qt_text.h"
 #include "layout_report.h"
-#include "ui/main_window.h"
-#include "ui/qt_text.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -142,18 +142,9 @@ public:
         case Command::Kind::calculate:
             return clickControl("calculate");
         case Command::Kind::growth:
-            openFileMenu();
-            QTest::keyClick(menu(layout::kFileMenu), accessKeyOf(layout::kExperienceMenu.caption));
-            settle();
-            QTest::keyClick(menu(layout::kExperienceMenu),
-                            accessKeyOf(growthItem(command.curve).caption));
-            settle();
-            return;
+            return chooseMenuEntry(layout::growthItem(command.curve));
         case Command::Kind::exit:
-            openFileMenu();
-            QTest::keyClick(menu(layout::kFileMenu), accessKeyOf(layout::kExitItem.caption));
-            settle();
-            return;
+            return chooseMenuEntry(layout::kMenu[layout::menuIndex("exit")]);
         }
     }
 
@@ -176,8 +167,6 @@ private:
         return m_window.findChild<Widget *>(toQString(name));
     }
 
-    QMenu *menu(const layout::MenuEntry &entry) const { return widget<QMenu>(entry.name); }
-
     void clickControl(std::string_view name)
     {
         QWidget *control = widget<QWidget>(name);
@@ -185,10 +174,15 @@ private:
         settle();
     }
 
-    // Alt and File's access key open it; the access keys walk on from there.
-    void openFileMenu()
+    // Alt and a menu's access key open it from the menu bar; the access keys walk on from there.
+    void chooseMenuEntry(const layout::MenuEntry &entry)
     {
-        QTest::keyClick(&m_window, accessKeyOf(layout::kFileMenu.caption), Qt::AltModifier);
+        if (entry.parent.empty()) {
+            QTest::keyClick(&m_window, accessKeyOf(entry.caption), Qt::AltModifier);
+        } else {
+            chooseMenuEntry(layout::kMenu[layout::menuIndex(entry.parent)]);
+            QTest::keyClick(widget<QMenu>(entry.parent), accessKeyOf(entry.caption));
+        }
         settle();
     }
 

@@ -9,7 +9,7 @@ what `vexlet-drive --model` prints for the same actions. Value displays must car
 their own besides their number, separator lines must be separators, and a control with a caption
 label must be labelled by it.
 
-usage: atspi_test.py PROGRAM DRIVER
+usage: atspi_test.py PROGRAM DRIVER TITLE
 """
 
 import os
@@ -18,7 +18,6 @@ import subprocess
 import sys
 import time
 
-TITLE = "Vexlet Statistics Finder by Quendrick"
 SPECIES = 29  # picked with as many presses of the Down key
 LEVEL = "37"
 ROLES = {"label": "label", "textbox": "text", "combobox": "combo box", "button": "push button",
@@ -115,7 +114,7 @@ def relation_targets(node, relation):
 
 def main():
     run_in_own_session()
-    program, driver = sys.argv[1:3]
+    program, driver, title = sys.argv[1:4]
     names, expected, expected_message = expected_output(driver)
 
     # The bus launcher, its bus and the registry it starts form one process group, ended as one.
@@ -125,20 +124,20 @@ def main():
     environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
     app_process = subprocess.Popen([program], env=environment)
     try:
-        check(app_process, names, expected, expected_message)
+        check(app_process, title, names, expected, expected_message)
     finally:
         if app_process.poll() is None:
             app_process.kill()
         os.killpg(bus.pid, signal.SIGTERM)
 
 
-def check(app_process, names, expected, expected_message):
+def check(app_process, title, names, expected, expected_message):
     import pyatspi
 
     desktop = pyatspi.Registry.getDesktop(0)
     app = wait_for("the program on the AT-SPI bus", lambda: next(
         (a for a in desktop if a is not None and a.name == "vexlet-finder"), None))
-    frame = wait_for("its window", lambda: next((w for w in app if w.name == TITLE), None))
+    frame = wait_for("its window", lambda: next((w for w in app if w.name == title), None))
     client = frame[0]
     controls = list(client)
     if len(controls) < len(names) - 7:
@@ -151,7 +150,7 @@ def check(app_process, names, expected, expected_message):
     if len(controls) != sum(1 for _, kind in names if kind in ROLES):
         fail("the client area has children the layout does not name")
 
-    window = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{TITLE}$"],
+    window = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{title}$"],
                             capture_output=True, text=True).stdout.split()[0]
     xdotool("windowfocus", "--sync", window)
     time.sleep(0.3)

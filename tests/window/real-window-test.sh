@@ -3,7 +3,7 @@
 # from outside, opens File with Alt+F, chooses Exit with its access key, and requires the
 # process to end by itself with status 0.
 #
-# usage: real-window-test.sh PROGRAM
+# usage: real-window-test.sh PROGRAM TITLE
 set -euo pipefail
 
 if [[ -z ${DISPLAY:-} ]]; then
@@ -11,7 +11,7 @@ if [[ -z ${DISPLAY:-} ]]; then
 fi
 
 program=$1
-title="Vexlet Statistics Finder by Quendrick"
+title=$2
 fail() { echo "FAIL: $*"; kill "$pid" 2>/dev/null || true; exit 1; }
 
 QT_QPA_PLATFORM=xcb "$program" &

@@ -4,11 +4,11 @@
 # show the program's top-level window under the desktop id that matches its desktop entry; the
 # program must stay up and write nothing to standard error.
 #
-# usage: wayland-test.sh PROGRAM
+# usage: wayland-test.sh PROGRAM TITLE APP-ID
 set -uo pipefail
 program=$1
-title="Vexlet Statistics Finder by Quendrick"
-app_id=invalid.vexlet.finder
+title=$2
+app_id=$3
 
 runtime=$(mktemp -d)
 chmod 700 "$runtime"
