@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Builds the Debian package from this build tree and checks it as a distribution's reviewer
-# would: lintian --pedantic with nothing to say, a hardened binary, valid AppStream metadata and
-# desktop entry, the files a desktop needs, icons at their sizes, and the dependencies.
+# would: lintian --pedantic with nothing to say, a hardened binary, valid AppStream metadata, the
+# desktop entry whole and matching the running window's class, the files a desktop needs, icons
+# at their sizes, and the dependencies.
 #
-# usage: deb-test.sh BUILD-DIR APP-ID
+# usage: with-xvfb.sh deb-test.sh BUILD-DIR APP-ID WINDOW-TITLE
 set -uo pipefail
 build=$1
 app_id=$2
+title=$3
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 
@@ -52,8 +54,34 @@ status=$?
 
 desktop=$root/usr/share/applications/$app_id.desktop
 desktop-file-validate "$desktop" || fail "the desktop entry does not validate"
-grep -qx 'Exec=vexlet-finder' "$desktop" || fail "the desktop entry does not start vexlet-finder"
-grep -qx "Icon=$app_id" "$desktop" || fail "the desktop entry names another icon"
+expected_entry="[Desktop Entry]
+Type=Application
+Name=Vexlet Statistics Finder
+GenericName=Creature statistics calculator
+Comment=Base values, stat ranges and experience figures for every Vexlet species
+Exec=vexlet-finder
+Icon=$app_id
+Terminal=false
+StartupWMClass=vexlet-finder
+Categories=Game;RolePlaying;
+Keywords=Vexlet;statistics;experience;level;"
+[[ $(<"$desktop") == "$expected_entry" ]] || fail "the desktop entry reads:"$'\n'"$(<"$desktop")"
+
+# A launcher finds its window by the class the window gives itself, as xprop reads it.
+QT_QPA_PLATFORM=xcb "$root/usr/bin/vexlet-finder" &
+program=$!
+window=""
+for _ in $(seq 100); do
+    window=$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -n 1)
+    [[ -n $window ]] && break
+    sleep 0.1
+done
+wm_class=$(xprop -id "$window" WM_CLASS 2>&1)
+kill "$program"
+wait "$program" 2>/dev/null
+startup_class=$(sed -n 's/^StartupWMClass=//p' "$desktop")
+[[ $wm_class == *", \"$startup_class\"" ]] ||
+    fail "the window's class ($wm_class) is not the entry's StartupWMClass"
 
 for size in 32 64 128; do
     png=$root/usr/share/icons/hicolor/${size}x$size/apps/$app_id.png
@@ -68,5 +96,6 @@ done
 [[ $(dpkg-deb -f "$deb" Recommends) == qt6-wayland ]] || fail "Recommends is not qt6-wayland"
 
 echo "$(basename "$deb"): lintian --pedantic silent; hardened; AppStream and desktop entry valid"
+echo "$wm_class"
 echo "$hardening"
 echo "$validation"

@@ -1,14 +1,10 @@
 #!/usr/bin/env bash
-# Starts the real program on an X server (Xvfb, the xcb platform), checks its title and size
-# from outside, opens File with Alt+F, chooses Exit with its access key, and requires the
+# Starts the real program on the X server of DISPLAY (the xcb platform), checks its title and
+# size from outside, opens File with Alt+F, chooses Exit with its access key, and requires the
 # process to end by itself with status 0.
 #
-# usage: real-window-test.sh PROGRAM TITLE
+# usage: with-xvfb.sh real-window-test.sh PROGRAM TITLE
 set -euo pipefail
-
-if [[ -z ${DISPLAY:-} ]]; then
-    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
-fi
 
 program=$1
 title=$2
