@@ -1,8 +1,11 @@
 #include "core/number_text.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <fast_float/fast_float.h>
+#include <fmt/format.h>
 #include <limits>
 
 #ifdef __FAST_MATH__
@@ -63,46 +66,15 @@ std::size_t numberPrefixLength(std::string_view text) noexcept
     return i;
 }
 
-// The decimal exponent of the first non-zero digit of an unsigned number in the grammar above
-// ("120" gives 2, "0.05e3" gives 1), saturated far outside the double range.
-long long leadingDecimalExponent(std::string_view number) noexcept
-{
-    const std::size_t exponentAt = number.find_first_of("Ee");
-    const std::string_view mantissa = number.substr(0, exponentAt);
-    const std::size_t pointAt = std::min(mantissa.find('.'), mantissa.size());
-    const std::size_t firstNonZero = mantissa.find_first_of("123456789");
-    if (firstNonZero == std::string_view::npos)
-        return 0;
-    long long exponent = static_cast<long long>(pointAt) - static_cast<long long>(firstNonZero);
-    if (firstNonZero < pointAt)
-        exponent -= 1;
-
-    if (exponentAt == std::string_view::npos)
-        return exponent;
-    constexpr long long saturation = 1'000'000'000;
-    std::string_view digits = number.substr(exponentAt + 1);
-    const bool negative = digits.front() == '-';
-    if (isSign(digits.front()))
-        digits.remove_prefix(1);
-    long long written = 0;
-    for (char c : digits)
-        written = std::min(saturation, written * 10 + (c - '0'));
-    return exponent + (negative ? -written : written);
-}
-
-// The nearest double to a text that is wholly a number in the grammar above.
+// The nearest double to a text that is wholly a number in the grammar above; beyond the double
+// range infinity, below it zero.
 double convertNumber(std::string_view number) noexcept
 {
     const bool negative = number.front() == '-';
     if (isSign(number.front()))
         number.remove_prefix(1);
     double magnitude = 0.0;
-    const auto [end, error]
-        = std::from_chars(number.data(), number.data() + number.size(), magnitude);
-    if (error == std::errc::result_out_of_range) {
-        magnitude
-            = leadingDecimalExponent(number) > 0 ? std::numeric_limits<double>::infinity() : 0.0;
-    }
+    fast_float::from_chars(number.data(), number.data() + number.size(), magnitude);
     return negative ? -magnitude : magnitude;
 }
 
@@ -118,23 +90,33 @@ struct Decimal
 
 constexpr int kSignificantDigits = 15;
 
-// Reads "-d.ddde+dd" as written by std::to_chars in scientific form.
-Decimal readScientific(std::string_view text) noexcept
+// Reads a finite, non-zero number as {fmt} writes it, positional ("-0.00125") or with an
+// exponent ("1.25e-05").
+Decimal readDecimal(std::string_view text) noexcept
 {
     Decimal decimal;
     decimal.negative = text.front() == '-';
-    const std::size_t exponentAt = text.find('e');
-    for (char c : text.substr(decimal.negative ? 1 : 0, exponentAt - (decimal.negative ? 1 : 0))) {
+    if (decimal.negative)
+        text.remove_prefix(1);
+    const std::size_t exponentAt = std::min(text.find('e'), text.size());
+    const std::string_view mantissa = text.substr(0, exponentAt);
+    const std::size_t pointAt = std::min(mantissa.find('.'), mantissa.size());
+    const std::size_t firstDigit = mantissa.find_first_of("123456789");
+    for (char c : mantissa.substr(firstDigit)) {
         if (c != '.' && decimal.count < decimal.digits.size())
             decimal.digits[decimal.count++] = c;
     }
     while (decimal.count > 1 && decimal.digits[decimal.count - 1] == '0')
         --decimal.count;
-    std::string_view exponentText = text.substr(exponentAt + 1);
-    if (exponentText.front() == '+')
-        exponentText.remove_prefix(1);
-    std::from_chars(exponentText.data(), exponentText.data() + exponentText.size(),
-                    decimal.exponent);
+    int exponent = 0;
+    if (exponentAt < text.size()) {
+        std::string_view exponentText = text.substr(exponentAt + 1);
+        if (exponentText.front() == '+')
+            exponentText.remove_prefix(1);
+        std::from_chars(exponentText.data(), exponentText.data() + exponentText.size(), exponent);
+    }
+    const int pointShift = static_cast<int>(pointAt) - static_cast<int>(firstDigit);
+    decimal.exponent = exponent + (firstDigit < pointAt ? pointShift - 1 : pointShift);
     return decimal;
 }
 
@@ -142,22 +124,18 @@ Decimal readScientific(std::string_view text) noexcept
 // it has at most 15 digits: the double lies within 0.12 units of the 15th digit of that text, so
 // no other 15-digit decimal is nearer. Subnormals have fewer bits and longer texts need the
 // slower correctly rounded conversion.
-Decimal roundTo15Digits(double value) noexcept
+Decimal roundTo15Digits(double value)
 {
     std::array<char, 32> buffer {};
-    char *const first = buffer.data();
-    char *const last = first + buffer.size();
-    std::to_chars_result written {};
     if (std::fabs(value) >= std::numeric_limits<double>::min()) {
-        written = std::to_chars(first, last, value, std::chars_format::scientific);
-        const Decimal shortest
-            = readScientific({first, static_cast<std::size_t>(written.ptr - first)});
-        if (shortest.count <= kSignificantDigits)
-            return shortest;
+        const auto shortest = fmt::format_to_n(buffer.data(), buffer.size(), "{}", value);
+        const Decimal decimal = readDecimal({buffer.data(), shortest.size});
+        if (decimal.count <= kSignificantDigits)
+            return decimal;
     }
-    written
-        = std::to_chars(first, last, value, std::chars_format::scientific, kSignificantDigits - 1);
-    return readScientific({first, static_cast<std::size_t>(written.ptr - first)});
+    const auto rounded
+        = fmt::format_to_n(buffer.data(), buffer.size(), "{:.{}e}", value, kSignificantDigits - 1);
+    return readDecimal({buffer.data(), rounded.size});
 }
 
 // Positional form for exponents -4 to 14: integer digits (0 below one), then the remaining
@@ -199,9 +177,7 @@ std::size_t writeExponentForm(char *out, const Decimal &decimal) noexcept
     *next++ = 'E';
     *next++ = decimal.exponent < 0 ? '-' : '+';
     const int magnitude = decimal.exponent < 0 ? -decimal.exponent : decimal.exponent;
-    if (magnitude < 10)
-        *next++ = '0';
-    next = std::to_chars(next, next + 3, magnitude).ptr;
+    next = fmt::format_to(next, "{:02}", magnitude);
     return static_cast<std::size_t>(next - out);
 }
 
@@ -259,9 +235,7 @@ std::string formatNumber(double value)
 
 std::string formatInteger(std::int16_t value)
 {
-    std::array<char, 8> buffer {};
-    const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-    return std::string(buffer.data(), written.ptr);
+    return fmt::format_int(value).str();
 }
 
 double power(double base, double exponent) noexcept

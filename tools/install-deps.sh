@@ -14,9 +14,9 @@ cd "$(dirname "$0")/.."
 runtime=$(sed -n 's/^\(Depends\|Recommends\): //p' packaging/runtime-packages | tr ',' ' ')
 
 declare -A groups=(
-    # a C++20 compiler, the build tools, Qt 6 Widgets, rsvg-convert for the icons, and what the
-    # program needs at run time
-    [run]="g++ cmake ninja-build qt6-base-dev librsvg2-bin $runtime"
+    # a C++20 compiler, the build tools, the number text's header-only libraries, Qt 6 Widgets,
+    # rsvg-convert for the icons, and what the program needs at run time
+    [run]="g++ cmake ninja-build libfast-float-dev libfmt-dev qt6-base-dev librsvg2-bin $runtime"
     # GoogleTest and Google Benchmark; an X server and tools to drive the real window; the
     # AT-SPI bus and the client screen readers use; a Wayland compositor; clang with libFuzzer
     # and the sanitizer runtimes
