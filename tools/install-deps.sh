@@ -5,6 +5,7 @@
 #   run      build the program and run its window (see packaging/runtime-packages)
 #   test     the test suite, the fuzzers and the benchmarks
 #   package  build and check the Debian package
+#   web      build the page
 #
 # usage: tools/install-deps.sh GROUP... [PACKAGE...]
 set -euo pipefail
@@ -19,12 +20,16 @@ declare -A groups=(
     [run]="g++ cmake ninja-build libfast-float-dev libfmt-dev qt6-base-dev librsvg2-bin $runtime"
     # GoogleTest and Google Benchmark; an X server and tools to drive the real window; the
     # AT-SPI bus and the client screen readers use; a Wayland compositor; clang with libFuzzer
-    # and the sanitizer runtimes
+    # and the sanitizer runtimes; a real browser driven through WebDriver
     [test]="libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth x11-utils xdotool
-            dbus at-spi2-core python3-pyatspi weston clang libclang-rt-14-dev"
+            dbus at-spi2-core python3-pyatspi weston clang libclang-rt-14-dev
+            chromium chromium-driver python3-selenium"
     # file and dpkg-shlibdeps find the package's library dependencies; the checks a
     # distribution's reviewer runs
     [package]="file dpkg-dev desktop-file-utils lintian devscripts appstream"
+    # emscripten, the number text's libraries, and fontTools to embed the fonts, subset
+    [web]="cmake ninja-build emscripten libfast-float-dev libfmt-dev python3-fonttools
+           python3-brotli fonts-comic-neue fonts-ocr-a fonts-dejavu-core"
 )
 
 packages=()

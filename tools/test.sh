@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # The whole test suite from a bare Debian 12 machine: install what is missing, then configure,
-# build and run every test three ways: the normal build (warnings as errors); everything under
+# build and run every test four ways: the normal build (warnings as errors); everything under
 # AddressSanitizer and UndefinedBehaviorSanitizer with leak checks, the real window included;
-# and the number-text fuzzers for a bounded time each.
+# the number-text fuzzers for a bounded time each; and the page, built with emscripten and run
+# in Node.js and a real browser.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-tools/install-deps.sh run test package
-for preset in ci asan fuzz; do
+tools/install-deps.sh run test package web
+for preset in ci asan fuzz web; do
     echo "== $preset"
     cmake --workflow --preset "$preset"
 done

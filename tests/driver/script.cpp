@@ -25,7 +25,7 @@ constexpr auto kCommandNames = [] {
         return entry.action != layout::MenuAction::submenu;
     };
     std::array<std::pair<std::string_view, Command>,
-               1 + std::ranges::count_if(layout::kMenu, isItem)>
+               1 + std::count_if(layout::kMenu.begin(), layout::kMenu.end(), isItem)>
         names {};
     std::size_t next = 0;
     names[next++] = {"calculate", Command::calculate};

@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Builds the page, vexlet-finder.html: the window in one self-contained file that any browser
+# opens offline, from a file or a web server. Prints its path.
+#
+# usage: tools/web.sh
+set -euo pipefail
+cd "$(dirname "$0")/.."
+tools/install-deps.sh web
+cmake --preset web >/dev/null
+cmake --build --preset web --target page >/dev/null
+echo "$PWD/build/web/web/vexlet-finder.html"

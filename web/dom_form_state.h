@@ -1,0 +1,66 @@
+#pragma once
+
+// The fields held by the page's elements: output elements for captions, inputs for text boxes,
+// check boxes and option buttons, and the species list's edit field. A drop-in for the plain
+// model, as the widgets are on the desktop.
+//
+// While a message is shown the command goes on (a page cannot wait for a dialog), so what it
+// writes from then on is held back and shown when the message is closed, as the desktop window
+// shows it only once its message box returns. Reads see the held values.
+
+#include "form/form_state.h"
+
+#include <array>
+#include <vector>
+#include <emscripten/val.h>
+#include <optional>
+
+namespace vexlet {
+
+class DomFormState final : public FormState
+{
+public:
+    // `elements` holds the element of each field, indexed by Field; `options` the species
+    // list's popup, whose children are its items.
+    DomFormState(const std::vector<emscripten::val> &elements, emscripten::val options);
+
+    [[nodiscard]] std::string text(Field field) const override;
+    void setText(Field field, std::string_view text) override;
+    void appendItem(std::string_view item) override;
+    [[nodiscard]] std::int16_t selectedPosition() const override;
+    [[nodiscard]] CheckValue value(Field field) const override;
+    void setValue(Field field, CheckValue value) override;
+    [[nodiscard]] bool isSelected(Field field) const override;
+
+    // The user's side of the species list: picking an item selects it and shows its text;
+    // typing selects nothing. The arrow keys and the wheel pick the item before or after the
+    // one picked last, which typing leaves in place, the first item before any pick.
+    void pickItem(int position);
+    void stepItem(int step);
+    void typeListText();
+    [[nodiscard]] int itemCount() const;
+    // The item picked last, which the list marks when it opens.
+    [[nodiscard]] int currentItem() const { return m_current; }
+
+    // From now on writes are held back, until showHeldWrites.
+    void holdWrites() { m_holding = true; }
+    void showHeldWrites();
+
+private:
+    [[nodiscard]] emscripten::val element(Field field) const
+    {
+        return m_elements[static_cast<std::size_t>(field)];
+    }
+    void show(Field field, const std::string &text) const;
+    void show(Field field, CheckValue value) const;
+
+    std::vector<emscripten::val> m_elements; // one per field, in Field order
+    emscripten::val m_options;
+    std::int16_t m_position = -1;
+    int m_current = -1;
+    bool m_holding = false;
+    std::array<std::optional<std::string>, kFieldCount> m_heldTexts;
+    std::array<std::optional<CheckValue>, kFieldCount> m_heldValues;
+};
+
+} // namespace vexlet
