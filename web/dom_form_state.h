@@ -11,9 +11,9 @@
 #include "form/form_state.h"
 
 #include <array>
-#include <vector>
 #include <emscripten/val.h>
 #include <optional>
+#include <vector>
 
 namespace vexlet {
 

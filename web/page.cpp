@@ -1,8 +1,8 @@
 #include "web/page.h"
 
-#include <emscripten/bind.h>
 #include <algorithm>
 #include <cctype>
+#include <emscripten/bind.h>
 #include <fmt/format.h>
 
 using emscripten::val;
@@ -143,8 +143,9 @@ void Page::buildMenuBar(val window)
         setAttribute(item, "role", "menuitem");
         setAttribute(item, "tabindex", entry.name == layout::kMenu.front().name ? "0" : "-1");
         const std::string_view text = caption.text;
-        item.set("innerHTML", fmt::format("{}<u>{}</u>{}", text.substr(0, caption.at),
-                                          text.substr(caption.at, 1), text.substr(caption.at + 1)));
+        item.set("innerHTML",
+                 fmt::format("{}<u>{}</u>{}", text.substr(0, caption.at),
+                             text.substr(caption.at, 1), text.substr(caption.at + 1)));
         val parent = entry.parent.empty()
             ? bar
             : m_document.call<val>("getElementById", std::string(entry.parent) + "-menu");
@@ -213,7 +214,7 @@ val Page::buildControl(const layout::Control &control)
     switch (control.kind) {
     case ControlKind::label:
         element = m_document.call<val>("createElement",
-                                       std::string(control.field ? "output"
+                                       std::string(control.field               ? "output"
                                                        : control.speech.labels ? "label"
                                                                                : "div"));
         element.set("textContent", caption);
@@ -253,9 +254,10 @@ val Page::buildControl(const layout::Control &control)
         focusable = element;
         break;
     }
-    element.set("className", look.border                         ? "control sunken"
-                                 : control.kind == ControlKind::comboBox ? "control combo"
-                                                                         : "control");
+    element.set("className",
+                look.border                                 ? "control sunken"
+                    : control.kind == ControlKind::comboBox ? "control combo"
+                                                            : "control");
     if (control.kind != ControlKind::comboBox)
         element.set("id", name);
     setAttribute(element, "style", style);
@@ -264,13 +266,15 @@ val Page::buildControl(const layout::Control &control)
         focusable.set("disabled", look.disabled);
         focusable.set("tabIndex", control.tab + 1);
     }
-    const std::string spoken = std::string(control.speech.name) + std::string(control.speech.detail);
+    const std::string spoken
+        = std::string(control.speech.name) + std::string(control.speech.detail);
     if (!spoken.empty()) {
         if (control.kind == ControlKind::label && !control.field) {
             // A caption that reads otherwise than it shows ("--------------->" is "gives").
-            element.set("innerHTML", fmt::format("<span aria-hidden='true'>{}</span>"
-                                                 "<span class='spoken'>{}</span>",
-                                                 caption, spoken));
+            element.set("innerHTML",
+                        fmt::format("<span aria-hidden='true'>{}</span>"
+                                    "<span class='spoken'>{}</span>",
+                                    caption, spoken));
         } else {
             setAttribute(focusable.isUndefined() ? element : focusable, "aria-label", spoken);
         }
@@ -317,12 +321,14 @@ void Page::buildDialog()
     m_dialog.set("id", "message");
     setAttribute(m_dialog, "aria-labelledby", "message-title");
     setAttribute(m_dialog, "aria-describedby", "message-text");
-    m_dialog.set("innerHTML", std::string("<div class='title' id='message-title'></div>"
-                                          "<div class='body'><span class='icon' "
-                                          "aria-hidden='true'>i</span>"
-                                          "<p id='message-text'></p></div>"
-                                          "<button type='button' id='message-ok'>OK</button>"));
+    m_dialog.set("innerHTML",
+                 std::string("<div class='title' id='message-title'></div>"
+                             "<div class='body'><span class='icon' "
+                             "aria-hidden='true'>i</span>"
+                             "<p id='message-text'></p></div>"
+                             "<button type='button' id='message-ok'>OK</button>"));
     m_document["body"].call<void>("appendChild", m_dialog);
+    listen(m_dialog, "cancel");
     listen(m_dialog, "close");
     listen(m_document.call<val>("getElementById", std::string("message-ok")), "click");
 }
@@ -334,7 +340,7 @@ void Page::handleEvent(val event)
     const std::string id = idValue.isString() ? idValue.as<std::string>() : std::string();
     if (type == "resize")
         fitToViewport();
-    else if (type == "close")
+    else if (type == "close" || type == "cancel") // Escape cancels, then closes
         closeMessage();
     else if (type == "keydown")
         onKey(event, id);
@@ -456,6 +462,7 @@ void Page::onClick(val event, const std::string &id)
         calculate_Click(*m_form, *this);
     } else if (id == "message-ok") {
         m_dialog.call<void>("close");
+        closeMessage();
     } else if (id == "vexlist-button") {
         event.call<void>("preventDefault"); // the edit field keeps the focus
         setListOpen(m_highlighted < 0);
@@ -477,11 +484,11 @@ void Page::chooseMenuEntry(const layout::MenuEntry &entry)
     switch (entry.action) {
     case layout::MenuAction::submenu: {
         val item = m_document.call<val>("getElementById", std::string(entry.name));
-        const bool expanded = item.call<val>("getAttribute", std::string("aria-expanded"))
-                                  .as<std::string>()
+        const bool expanded
+            = item.call<val>("getAttribute", std::string("aria-expanded")).as<std::string>()
             == "true";
         if (expanded && entry.parent.empty())
-            closeMenus();
+            closeMenus(true);
         else
             openMenu(entry, false);
         return;
@@ -489,6 +496,8 @@ void Page::chooseMenuEntry(const layout::MenuEntry &entry)
     case layout::MenuAction::growth:
         closeMenus();
         runGrowthCommand(entry.curve, *m_form, *this);
+        if (!m_messageShown) // a message returns the focus when it closes
+            restoreFocus(m_focusBeforeMenu);
         return;
     case layout::MenuAction::exit:
         closeMenus();
@@ -497,9 +506,14 @@ void Page::chooseMenuEntry(const layout::MenuEntry &entry)
     }
 }
 
-// Opens `entry`'s menu (and the menus that hold it), closing every other one.
+// Opens `entry`'s menu (and the menus that hold it), closing every other one. The control that
+// had the focus gets it back when the menus close.
 void Page::openMenu(const layout::MenuEntry &entry, bool focusFirst)
 {
+    val active = m_document["activeElement"];
+    if (!active.isNull() && !active["classList"].call<bool>("contains", std::string("menuitem"))
+        && !active["classList"].call<bool>("contains", std::string("menutitle")))
+        m_focusBeforeMenu = active;
     std::vector<std::string_view> path;
     for (const layout::MenuEntry *at = &entry; at != nullptr;
          at = at->parent.empty() ? nullptr : menuEntryNamed(std::string(at->parent)))
@@ -520,8 +534,18 @@ void Page::openMenu(const layout::MenuEntry &entry, bool focusFirst)
         item.call<void>("focus");
 }
 
-void Page::closeMenus()
+void Page::restoreFocus(val &element)
 {
+    if (!element.isNull() && !element.isUndefined()
+        && !element.strictlyEquals(m_document["activeElement"]))
+        element.call<void>("focus");
+    element = val::null();
+}
+
+void Page::closeMenus(bool returnFocus)
+{
+    if (returnFocus)
+        restoreFocus(m_focusBeforeMenu);
     for (const layout::MenuEntry &entry : layout::kMenu) {
         if (entry.action != layout::MenuAction::submenu)
             continue;
@@ -538,8 +562,8 @@ void Page::focusMenuItem(const layout::MenuEntry &entry, int step)
     const auto siblings = entriesOf(entry.parent);
     const auto at = std::find(siblings.begin(), siblings.end(), &entry) - siblings.begin();
     const auto count = static_cast<long>(siblings.size());
-    const layout::MenuEntry *target = siblings[static_cast<std::size_t>(
-        ((at + step) % count + count) % count)];
+    const layout::MenuEntry *target
+        = siblings[static_cast<std::size_t>(((at + step) % count + count) % count)];
     m_document.call<val>("getElementById", std::string(target->name)).call<void>("focus");
 }
 
@@ -562,8 +586,7 @@ void Page::onMenuKey(val event, const std::string &id)
     } else if ((key == "ArrowLeft" || key == "Escape") && parent != nullptr) {
         if (parent->parent.empty() && key == "Escape") {
             closeMenus();
-            m_document.call<val>("getElementById", std::string(parent->name))
-                .call<void>("focus");
+            m_document.call<val>("getElementById", std::string(parent->name)).call<void>("focus");
         } else if (!parent->parent.empty()) {
             openMenu(*parent, false);
             m_document.call<val>("getElementById", std::string(entry.parent)).call<void>("focus");
@@ -576,8 +599,7 @@ void Page::onMenuKey(val event, const std::string &id)
         else
             chooseMenuEntry(entry);
     } else if (key == "Escape" || key == "Tab") {
-        closeMenus();
-        m_fields[static_cast<std::size_t>(Field::vexlist)].call<void>("focus");
+        closeMenus(true);
         handled = key == "Escape";
     } else if (key.size() == 1) {
         handled = false;
@@ -606,19 +628,25 @@ void Page::showInformation(std::string_view title, std::string_view prompt)
         .set("textContent", std::string(title));
     m_document.call<val>("getElementById", std::string("message-text"))
         .set("textContent", std::string(prompt));
-    m_focusBeforeMessage = m_document["activeElement"];
+    // From a menu, the focus goes back to where it was before the menu opened.
+    m_focusBeforeMessage
+        = m_focusBeforeMenu.isNull() ? m_document["activeElement"] : m_focusBeforeMenu;
+    m_focusBeforeMenu = val::null();
+    m_messageShown = true;
     m_dialog.call<void>("showModal");
     m_document.call<val>("getElementById", std::string("message-ok")).call<void>("focus");
     m_form->holdWrites();
 }
 
-// What the command wrote while the message showed appears now; the focus goes back.
+// What the command wrote while the message showed appears now, at once rather than with the
+// dialog's close event, which comes later; the focus goes back.
 void Page::closeMessage()
 {
+    if (!m_messageShown)
+        return;
+    m_messageShown = false;
     m_form->showHeldWrites();
-    if (!m_focusBeforeMessage.isNull() && !m_focusBeforeMessage.isUndefined())
-        m_focusBeforeMessage.call<void>("focus");
-    m_focusBeforeMessage = val::null();
+    restoreFocus(m_focusBeforeMessage);
 }
 
 // A page can close only a tab that a script opened; otherwise the window goes and a line says
@@ -629,21 +657,18 @@ void Page::endProgram()
     m_window.set("hidden", true);
     val ended = m_document.call<val>("createElement", std::string("p"));
     ended.set("id", "ended");
-    ended.set("textContent", fmt::format("{} has ended. You can close this tab.",
-                                         kProgramTitle));
+    ended.set("textContent", fmt::format("{} has ended. You can close this tab.", kProgramTitle));
     m_document["body"].call<void>("appendChild", ended);
 }
 
-// Narrower viewports scale the whole window down to fit; wider ones show it at 1:1.
+// Narrower viewports scale the whole window down to fit; wider ones show it at 1:1. Zoom, not a
+// transform, so that the page lays out, scrolls and hit-tests at the scaled size.
 void Page::fitToViewport()
 {
     const double available = m_document["documentElement"]["clientWidth"].as<double>();
-    const double width = m_window["offsetWidth"].as<double>();
+    const double width = toPixels(layout::kClientWidth);
     const double scale = width > available && available > 0 ? available / width : 1.0;
-    m_window["style"].set("transform", scale < 1.0 ? fmt::format("scale({})", scale) : "");
-    m_document["body"]["style"].set(
-        "height", scale < 1.0 ? fmt::format("{}px", m_window["offsetHeight"].as<double>() * scale)
-                              : "");
+    m_window["style"].set("zoom", scale < 1.0 ? fmt::format("{}", scale) : "");
 }
 
 } // namespace vexlet

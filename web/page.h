@@ -37,7 +37,8 @@ private:
     void onMenuKey(emscripten::val event, const std::string &id);
     bool onAccessKey(emscripten::val event);
     void openMenu(const layout::MenuEntry &entry, bool focusFirst);
-    void closeMenus();
+    void closeMenus(bool returnFocus = false);
+    void restoreFocus(emscripten::val &element);
     void focusMenuItem(const layout::MenuEntry &entry, int step);
     void chooseMenuEntry(const layout::MenuEntry &entry);
     void setListOpen(bool open);
@@ -54,6 +55,8 @@ private:
     emscripten::val m_items = emscripten::val::undefined();
     emscripten::val m_dialog = emscripten::val::undefined();
     emscripten::val m_focusBeforeMessage = emscripten::val::null();
+    emscripten::val m_focusBeforeMenu = emscripten::val::null();
+    bool m_messageShown = false;
     std::vector<emscripten::val> m_fields; // the element of each field, in Field order
     std::unique_ptr<DomFormState> m_form;
     int m_highlighted = -1; // the item the open list marks, -1 when it is closed

@@ -4,9 +4,10 @@
 // level after Calculate is a number above 0 and at most 100, the list keeps its 152 items, and
 // the only messages are the program's own.
 //
-// usage: random-sessions DRIVER [--seeds A,B,...] [--actions N]
+// usage: random-sessions DRIVER [--seeds A,B,...] [--actions N] [--against COMMAND]
 // A failure names the seed and action; `random-sessions DRIVER --seeds SEED --actions N`
-// replays it.
+// replays it. --against plays the sessions with COMMAND (the page's driver) instead of the
+// window.
 
 #include "core/number_text.h"
 #include "core/species_catalogue.h"
@@ -221,12 +222,14 @@ std::optional<std::string> invariantBroken(const std::vector<std::string> &lines
     return std::nullopt;
 }
 
-bool playSeed(const std::string &driver, std::uint64_t seed, int actions)
+// `against` plays the window's side: the driver on the window, or another front-end's driver.
+bool playSeed(const std::string &driver, const std::string &against, std::uint64_t seed,
+              int actions)
 {
     const Session session = randomSession(seed, actions);
     const std::string scriptPath = "random-session-" + std::to_string(seed) + ".script";
     std::ofstream(scriptPath) << session.script;
-    const auto window = run("'" + driver + "' < '" + scriptPath + "'");
+    const auto window = run(against + " < '" + scriptPath + "'");
     const auto model = run("'" + driver + "' --model < '" + scriptPath + "'");
     const auto fail = [&](const std::string &why) {
         std::cout << "FAIL seed " << seed << ": " << why << "\n  script kept in " << scriptPath
@@ -262,12 +265,14 @@ bool playSeed(const std::string &driver, std::uint64_t seed, int actions)
 int main(int argc, char **argv)
 {
     if (argc < 2) {
-        std::cerr << "usage: random-sessions DRIVER [--seeds A,B,...] [--actions N]\n";
+        std::cerr << "usage: random-sessions DRIVER [--seeds A,B,...] [--actions N] "
+                     "[--against COMMAND]\n";
         return 2;
     }
     const std::string driver = argv[1];
     std::vector<std::uint64_t> seeds = {1, 2, 3, 4, 5};
     int actions = 1000;
+    std::string against = "'" + driver + "'";
     for (int i = 2; i + 1 < argc; i += 2) {
         const std::string option = argv[i];
         const std::string value = argv[i + 1];
@@ -278,11 +283,13 @@ int main(int argc, char **argv)
             std::istringstream list(value);
             for (std::string seed; std::getline(list, seed, ',');)
                 seeds.push_back(std::stoull(seed));
+        } else if (option == "--against") {
+            against = value;
         }
     }
     bool passed = true;
     for (std::uint64_t seed : seeds)
-        passed = playSeed(driver, seed, actions) && passed;
+        passed = playSeed(driver, against, seed, actions) && passed;
     std::cout << (passed ? "passed: " : "failed: ") << seeds.size() << " sessions of " << actions
               << " actions each, window against model\n";
     return passed ? 0 : 1;
