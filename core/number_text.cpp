@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <fast_float/fast_float.h>
+#include <fmt/compile.h>
 #include <fmt/format.h>
 #include <limits>
 
@@ -128,13 +129,15 @@ Decimal roundTo15Digits(double value)
 {
     std::array<char, 32> buffer {};
     if (std::fabs(value) >= std::numeric_limits<double>::min()) {
-        const auto shortest = fmt::format_to_n(buffer.data(), buffer.size(), "{}", value);
+        const auto shortest
+            = fmt::format_to_n(buffer.data(), buffer.size(), FMT_COMPILE("{}"), value);
         const Decimal decimal = readDecimal({buffer.data(), shortest.size});
         if (decimal.count <= kSignificantDigits)
             return decimal;
     }
+    static_assert(kSignificantDigits == 15, "the precision below is kSignificantDigits - 1");
     const auto rounded
-        = fmt::format_to_n(buffer.data(), buffer.size(), "{:.{}e}", value, kSignificantDigits - 1);
+        = fmt::format_to_n(buffer.data(), buffer.size(), FMT_COMPILE("{:.14e}"), value);
     return readDecimal({buffer.data(), rounded.size});
 }
 
@@ -177,7 +180,7 @@ std::size_t writeExponentForm(char *out, const Decimal &decimal) noexcept
     *next++ = 'E';
     *next++ = decimal.exponent < 0 ? '-' : '+';
     const int magnitude = decimal.exponent < 0 ? -decimal.exponent : decimal.exponent;
-    next = fmt::format_to(next, "{:02}", magnitude);
+    next = fmt::format_to(next, FMT_COMPILE("{:02}"), magnitude);
     return static_cast<std::size_t>(next - out);
 }
 

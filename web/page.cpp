@@ -1,9 +1,11 @@
 #include "web/page.h"
 
+#include "core/number_text.h"
+
 #include <algorithm>
 #include <cctype>
 #include <emscripten/bind.h>
-#include <fmt/format.h>
+#include <initializer_list>
 
 using emscripten::val;
 
@@ -28,16 +30,38 @@ std::string_view embeddedFamily(std::string_view designed)
     return "DejaVu Sans";
 }
 
+// `pattern` with each "{}" replaced by the next of `parts`.
+std::string fill(std::string_view pattern, std::initializer_list<std::string_view> parts)
+{
+    std::string text;
+    auto part = parts.begin();
+    for (std::size_t at = pattern.find("{}"); at != std::string_view::npos && part != parts.end();
+         at = pattern.find("{}")) {
+        text.append(pattern.substr(0, at)).append(*part++);
+        pattern.remove_prefix(at + 2);
+    }
+    return text.append(pattern);
+}
+
+// A length in twips as CSS pixels.
+std::string pixels(int twips)
+{
+    return std::to_string(toPixels(twips));
+}
+
 std::string fontStyle(layout::FontKey key)
 {
     const layout::FontInfo info = layout::fontInfo(key);
-    return fmt::format("font: {} {}px '{}', sans-serif;", info.weight, info.points * 96 / 72,
-                       embeddedFamily(info.family));
+    return fill("font: {} {}px '{}', sans-serif;",
+                {std::to_string(info.weight), formatNumber(info.points * 96 / 72),
+                 embeddedFamily(info.family)});
 }
 
 std::string colourText(layout::Rgb colour)
 {
-    return fmt::format("rgb({},{},{})", colour.red, colour.green, colour.blue);
+    return fill(
+        "rgb({},{},{})",
+        {std::to_string(colour.red), std::to_string(colour.green), std::to_string(colour.blue)});
 }
 
 std::string_view alignText(layout::Align align)
@@ -55,8 +79,8 @@ std::string_view alignText(layout::Align align)
 
 std::string placeStyle(const layout::Rect &place)
 {
-    return fmt::format("left:{}px;top:{}px;width:{}px;height:{}px;", toPixels(place.left),
-                       toPixels(place.top), toPixels(place.width), toPixels(place.height));
+    return fill("left:{}px;top:{}px;width:{}px;height:{}px;",
+                {pixels(place.left), pixels(place.top), pixels(place.width), pixels(place.height)});
 }
 
 // A menu caption without its access-key marker '&', where the marked letter stands in it, and
@@ -80,6 +104,98 @@ AccessKey splitAccessKey(std::string_view caption)
 void setAttribute(const val &element, const std::string &name, const std::string &value)
 {
     element.call<void>("setAttribute", name, value);
+}
+
+// Text for markup: the five characters that HTML gives a meaning, escaped.
+std::string escaped(std::string_view text)
+{
+    std::string out;
+    for (char c : text) {
+        switch (c) {
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        case '\'':
+            out += "&#39;";
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out;
+}
+
+// The element of one control, as the element its kind asks for, placed at its rectangle. Value
+// displays are outputs, a caption that names a control is its label, the list is an editable
+// combo box (the field `vexlist` is its edit field) with its button and its popup of items.
+std::string controlMarkup(const layout::Control &control)
+{
+    const layout::Look &look = control.look;
+    std::string style = placeStyle(control.place) + fontStyle(control.font);
+    if (control.kind != ControlKind::button)
+        style += fill("text-align:{};", {alignText(look.align)});
+    if (look.wraps)
+        style += "white-space:normal;";
+    if (look.colour)
+        style += fill("color:{};background:{};",
+                      {colourText(*look.colour), colourText(layout::kBlack)});
+    const std::string spoken
+        = escaped(std::string(control.speech.name) + std::string(control.speech.detail));
+    const std::string caption = escaped(control.caption);
+    std::string common = fill("class='control{}' style=\"{}\"{}",
+                              {look.border ? " sunken" : "", style, look.hidden ? " hidden" : ""});
+    std::string input = fill(" tabindex='{}'{}{}",
+                             {std::to_string(control.tab + 1), look.disabled ? " disabled" : "",
+                              spoken.empty() ? "" : " aria-label='" + spoken + "'"});
+    switch (control.kind) {
+    case ControlKind::label:
+        if (control.field)
+            return fill("<output id='{}' {} aria-label='{}' aria-live='off'>{}</output>",
+                        {control.name, common, spoken, caption});
+        if (control.speech.labels)
+            return fill("<label id='{}' for='{}' {}>{}</label>",
+                        {control.name, fieldInfo(*control.speech.labels).name, common, caption});
+        if (!spoken.empty()) // a caption that reads otherwise ("--------------->" is "gives")
+            return fill("<div id='{}' {}><span aria-hidden='true'>{}</span>"
+                        "<span class='spoken'>{}</span></div>",
+                        {control.name, common, caption, spoken});
+        return fill("<div id='{}' {}>{}</div>", {control.name, common, caption});
+    case ControlKind::textBox:
+        return fill(
+            "<input id='{}' type='text' {} value='{}'{}{} autocomplete='off' "
+            "spellcheck='false'{}>",
+            {control.name, common, caption, look.readOnly ? " readonly" : "",
+             look.maxLength > 0 ? fill(" maxlength='{}'", {std::to_string(look.maxLength)}) : "",
+             input});
+    case ControlKind::comboBox:
+        return fill(
+            "<div {}><input id='{}' type='text' role='combobox' aria-autocomplete='none' "
+            "aria-expanded='false' aria-controls='vexlist-items' autocomplete='off' "
+            "spellcheck='false' data-position='-1' value='{}' autofocus{}><span "
+            "id='vexlist-button' "
+            "class='drop' aria-hidden='true'></span><ul id='vexlist-items' class='items' "
+            "role='listbox' aria-label='Vexlets' hidden></ul></div>",
+            {fill("class='control combo' style=\"{}\"", {style}), control.name, caption, input});
+    case ControlKind::button:
+        return fill("<button id='{}' type='button' {}{}>{}</button>",
+                    {control.name, common, input, caption});
+    case ControlKind::checkBox:
+    case ControlKind::optionButton:
+        break;
+    }
+    const bool isCheck = control.kind == ControlKind::checkBox;
+    return fill("<input id='{}' type='{}' name='{}' {}{}{}>",
+                {control.name, isCheck ? "checkbox" : "radio", isCheck ? control.name : "battle",
+                 common, look.selected ? " checked" : "", input});
 }
 
 const layout::MenuEntry *menuEntryNamed(const std::string &name)
@@ -118,7 +234,6 @@ void Page::start(val self)
     listen(m_document, "mousedown");
     listen(val::global("window"), "resize");
     fitToViewport();
-    m_fields[static_cast<std::size_t>(Field::vexlist)].call<void>("focus");
 }
 
 void Page::listen(const val &target, const char *type) const
@@ -144,8 +259,9 @@ void Page::buildMenuBar(val window)
         setAttribute(item, "tabindex", entry.name == layout::kMenu.front().name ? "0" : "-1");
         const std::string_view text = caption.text;
         item.set("innerHTML",
-                 fmt::format("{}<u>{}</u>{}", text.substr(0, caption.at),
-                             text.substr(caption.at, 1), text.substr(caption.at + 1)));
+                 fill("{}<u>{}</u>{}",
+                      {text.substr(0, caption.at), text.substr(caption.at, 1),
+                       text.substr(caption.at + 1)}));
         val parent = entry.parent.empty()
             ? bar
             : m_document.call<val>("getElementById", std::string(entry.parent) + "-menu");
@@ -166,152 +282,43 @@ void Page::buildMenuBar(val window)
     }
 }
 
+// The client area in one piece of markup: far quicker than an element at a time.
 void Page::buildClient(val window)
 {
+    std::string markup;
+    for (const layout::Control &control : layout::kControls)
+        markup += controlMarkup(control);
+    for (const layout::Line &line : layout::kLines) {
+        markup += fill(
+            "<div id='{}' class='line' role='separator' style='left:{}px;top:{}px;width:{}px'>"
+            "</div>",
+            {line.name, pixels(line.x1), pixels(line.y), pixels(line.x2 - line.x1)});
+    }
     val client = m_document.call<val>("createElement", std::string("div"));
     client.set("id", "client");
     client.set("className", "client");
     setAttribute(client, "style",
-                 fmt::format("width:{}px;height:{}px;", toPixels(layout::kClientWidth),
-                             toPixels(layout::kClientHeight)));
+                 fill("width:{}px;height:{}px;",
+                      {pixels(layout::kClientWidth), pixels(layout::kClientHeight)}));
+    client.set("innerHTML", markup);
     window.call<void>("appendChild", client);
-    for (const layout::Control &control : layout::kControls)
-        client.call<void>("appendChild", buildControl(control));
-    for (const layout::Line &line : layout::kLines) {
-        val rule = m_document.call<val>("createElement", std::string("div"));
-        rule.set("id", std::string(line.name));
-        rule.set("className", "line");
-        setAttribute(rule, "role", "separator");
-        setAttribute(rule, "style",
-                     fmt::format("left:{}px;top:{}px;width:{}px;", toPixels(line.x1),
-                                 toPixels(line.y), toPixels(line.x2 - line.x1)));
-        client.call<void>("appendChild", rule);
-    }
+
     m_fields.clear();
     for (const FieldInfo &info : kFieldTable)
-        m_fields.push_back(m_document.call<val>("getElementById", std::string(info.name)));
+        m_fields.push_back(elementById(info.name));
+    m_items = elementById("vexlist-items");
     m_form = std::make_unique<DomFormState>(m_fields, m_items);
-}
-
-// Each control as the element its kind asks for, placed at its rectangle; the list is an
-// editable combo box with its popup. Value displays are outputs; a caption that names a
-// control is that control's label.
-val Page::buildControl(const layout::Control &control)
-{
-    const layout::Look &look = control.look;
-    std::string style = placeStyle(control.place) + fontStyle(control.font);
-    if (control.kind != ControlKind::button)
-        style += fmt::format("text-align:{};", alignText(look.align));
-    if (look.wraps)
-        style += "white-space:normal;";
-    if (look.colour)
-        style += fmt::format("color:{};background:{};", colourText(*look.colour),
-                             colourText(layout::kBlack));
-    const std::string caption(control.caption);
-    const std::string name(control.name);
-    val element = val::undefined();
-    val focusable = val::undefined();
-    switch (control.kind) {
-    case ControlKind::label:
-        element = m_document.call<val>("createElement",
-                                       std::string(control.field               ? "output"
-                                                       : control.speech.labels ? "label"
-                                                                               : "div"));
-        element.set("textContent", caption);
-        if (control.speech.labels)
-            element.set("htmlFor", std::string(fieldInfo(*control.speech.labels).name));
-        break;
-    case ControlKind::textBox:
-        element = m_document.call<val>("createElement", std::string("input"));
-        element.set("type", "text");
-        element.set("value", caption);
-        element.set("readOnly", look.readOnly);
-        if (look.maxLength > 0)
-            element.set("maxLength", look.maxLength);
-        setAttribute(element, "autocomplete", "off");
-        setAttribute(element, "spellcheck", "false");
-        focusable = element;
-        break;
-    case ControlKind::comboBox:
-        element = m_document.call<val>("createElement", std::string("div"));
-        buildSpeciesList(element);
-        focusable = element["firstChild"];
-        focusable.set("value", caption);
-        break;
-    case ControlKind::button:
-        element = m_document.call<val>("createElement", std::string("button"));
-        element.set("type", "button");
-        element.set("textContent", caption);
-        listen(element, "click");
-        focusable = element;
-        break;
-    case ControlKind::checkBox:
-    case ControlKind::optionButton:
-        element = m_document.call<val>("createElement", std::string("input"));
-        element.set("type", control.kind == ControlKind::checkBox ? "checkbox" : "radio");
-        element.set("name", control.kind == ControlKind::checkBox ? name : std::string("battle"));
-        element.set("checked", look.selected);
-        focusable = element;
-        break;
-    }
-    element.set("className",
-                look.border                                 ? "control sunken"
-                    : control.kind == ControlKind::comboBox ? "control combo"
-                                                            : "control");
-    if (control.kind != ControlKind::comboBox)
-        element.set("id", name);
-    setAttribute(element, "style", style);
-    element.set("hidden", look.hidden);
-    if (!focusable.isUndefined()) {
-        focusable.set("disabled", look.disabled);
-        focusable.set("tabIndex", control.tab + 1);
-    }
-    const std::string spoken
-        = std::string(control.speech.name) + std::string(control.speech.detail);
-    if (!spoken.empty()) {
-        if (control.kind == ControlKind::label && !control.field) {
-            // A caption that reads otherwise than it shows ("--------------->" is "gives").
-            element.set("innerHTML",
-                        fmt::format("<span aria-hidden='true'>{}</span>"
-                                    "<span class='spoken'>{}</span>",
-                                    caption, spoken));
-        } else {
-            setAttribute(focusable.isUndefined() ? element : focusable, "aria-label", spoken);
-        }
-    }
-    return element;
-}
-
-// The list's edit field (the field `vexlist`), its drop-down button and its popup of items.
-void Page::buildSpeciesList(val box)
-{
-    val edit = m_document.call<val>("createElement", std::string("input"));
-    edit.set("id", "vexlist");
-    edit.set("type", "text");
-    setAttribute(edit, "role", "combobox");
-    setAttribute(edit, "aria-autocomplete", "none");
-    setAttribute(edit, "aria-expanded", "false");
-    setAttribute(edit, "aria-controls", "vexlist-items");
-    setAttribute(edit, "autocomplete", "off");
-    setAttribute(edit, "spellcheck", "false");
-    setAttribute(edit, "data-position", "-1");
-    box.call<void>("appendChild", edit);
-    val button = m_document.call<val>("createElement", std::string("span"));
-    button.set("id", "vexlist-button");
-    button.set("className", "drop");
-    setAttribute(button, "aria-hidden", "true");
-    box.call<void>("appendChild", button);
-    m_items = m_document.call<val>("createElement", std::string("ul"));
-    m_items.set("id", "vexlist-items");
-    m_items.set("className", "items");
-    m_items.set("hidden", true);
-    setAttribute(m_items, "role", "listbox");
-    setAttribute(m_items, "aria-label", "Vexlets");
-    box.call<void>("appendChild", m_items);
+    listen(elementById("calculate"), "click");
+    val edit = m_fields[static_cast<std::size_t>(Field::vexlist)];
     for (const char *type : {"keydown", "input", "wheel"})
         listen(edit, type);
-    listen(button, "mousedown");
+    listen(elementById("vexlist-button"), "mousedown");
     listen(m_items, "click");
+}
+
+val Page::elementById(std::string_view id) const
+{
+    return m_document.call<val>("getElementById", std::string(id));
 }
 
 // A modal information box: title, icon, prompt and one OK button.
@@ -657,7 +664,7 @@ void Page::endProgram()
     m_window.set("hidden", true);
     val ended = m_document.call<val>("createElement", std::string("p"));
     ended.set("id", "ended");
-    ended.set("textContent", fmt::format("{} has ended. You can close this tab.", kProgramTitle));
+    ended.set("textContent", fill("{} has ended. You can close this tab.", {kProgramTitle}));
     m_document["body"].call<void>("appendChild", ended);
 }
 
@@ -665,10 +672,15 @@ void Page::endProgram()
 // transform, so that the page lays out, scrolls and hit-tests at the scaled size.
 void Page::fitToViewport()
 {
-    const double available = m_document["documentElement"]["clientWidth"].as<double>();
     const double width = toPixels(layout::kClientWidth);
-    const double scale = width > available && available > 0 ? available / width : 1.0;
-    m_window["style"].set("zoom", scale < 1.0 ? fmt::format("{}", scale) : "");
+    // A media query needs no layout; only a narrow viewport asks for the exact width.
+    const std::string wide
+        = "(min-width: " + std::to_string(toPixels(layout::kClientWidth)) + "px)";
+    const bool narrow = !val::global("window").call<val>("matchMedia", wide)["matches"].as<bool>();
+    const double available
+        = narrow ? m_document["documentElement"]["clientWidth"].as<double>() : width;
+    const double scale = available > 0 ? std::min(1.0, available / width) : 1.0;
+    m_window["style"].set("zoom", scale < 1.0 ? formatNumber(scale) : "");
 }
 
 } // namespace vexlet

@@ -26,8 +26,7 @@ public:
 private:
     void buildMenuBar(emscripten::val window);
     void buildClient(emscripten::val window);
-    emscripten::val buildControl(const layout::Control &control);
-    void buildSpeciesList(emscripten::val box);
+    [[nodiscard]] emscripten::val elementById(std::string_view id) const;
     void buildDialog();
     void listen(const emscripten::val &target, const char *type) const;
 

@@ -3,13 +3,19 @@
 (as `layout-table` prints it): every control's box at its designed rectangle (within 1 px); in
 Chromium's accessibility tree every control with the role of its kind and the name of the
 table, every value display with the number it shows after real input, and the message a named
-dialog; on a 360 px wide touch screen the whole window in view and Calculate answering a tap.
+dialog; on a 360 px wide touch screen the whole window in view and Calculate answering a tap;
+the same page from a web server on this machine; and not one error in the browser's console,
+where a request that the page's security policy refused would show.
 
 usage: page_checks.py PAGE LAYOUT-TABLE-COMMAND...
 """
 
+import functools
+import http.server
+import os
 import subprocess
 import sys
+import threading
 
 from page_drive import Page, start_browser
 from selenium.webdriver.common.keys import Keys
@@ -142,6 +148,30 @@ def check_small_touch_screen(page_path):
         browser.quit()
 
 
+def check_served(page_path):
+    """The page from a static web server on the loopback address, as from a file."""
+    handler = functools.partial(http.server.SimpleHTTPRequestHandler,
+                                directory=os.path.dirname(page_path))
+    handler.log_message = lambda *args: None
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    url = f"http://127.0.0.1:{server.server_port}/{os.path.basename(page_path)}"
+    try:
+        browser = start_browser(url)
+        check_console(browser)
+        browser.quit()
+    finally:
+        server.shutdown()
+    print("served over HTTP, the page gets ready too")
+
+
+def check_console(browser):
+    errors = [entry["message"] for entry in browser.get_log("browser")
+              if entry["level"] == "SEVERE"]
+    if errors:
+        fail("the browser's console reports:\n" + "\n".join(errors))
+
+
 def main():
     page_path, *table_command = sys.argv[1:]
     table = read_table(table_command)
@@ -154,9 +184,11 @@ def main():
         page.element("calculate").click()
         check_accessibility(browser, table, page)
         check_message(browser, page)
+        check_console(browser)
     finally:
         browser.quit()
     check_small_touch_screen(page_path)
+    check_served(page_path)
 
 
 if __name__ == "__main__":

@@ -48,7 +48,7 @@ def start_browser(page, width=600, height=700):
                      f"--window-size={width},{height}"):
         options.add_argument(argument)
     browser = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
-    browser.get("file://" + page)
+    browser.get(page if "://" in page else "file://" + page)
     for _ in range(100):
         if browser.execute_script("return document.body.hasAttribute('data-ready')"):
             return browser
