@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Every performance figure of docs/PERFORMANCE.md in one run: the core and command benchmarks
-# (medians of 5 repetitions) and the start-up comparison with the baseline window.
+# (medians of 5 repetitions), the start-up comparison with the baseline window, and the page in
+# headless Chromium.
 #
 # usage: tools/benchmarks.sh [STARTUP-RUNS]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-tools/install-deps.sh run test
+tools/install-deps.sh run test web
 cmake --preset ci >/dev/null
 cmake --build --preset ci --target core_bench ui_bench >/dev/null
 options=(--benchmark_min_time=0.5 --benchmark_repetitions=5 --benchmark_report_aggregates_only=true)
@@ -15,3 +16,6 @@ echo "== commands on the plain model and on the real window, offscreen (medians)
 build/ci/bench/ui_bench "${options[@]}" 2>/dev/null | grep '_median'
 echo "== start-up"
 tools/startup-bench.sh "${1:-15}"
+echo "== the page"
+page=$(tools/web.sh)
+bench/page_bench.py "$page" 40

@@ -1,5 +1,7 @@
 #include "web/dom_form_state.h"
 
+#include "web/markup.h"
+
 using emscripten::val;
 
 namespace vexlet {
@@ -51,16 +53,9 @@ void DomFormState::show(Field field, const std::string &text) const
 // One call into the page per item: Form_Load appends 152 of them before the page is ready.
 void DomFormState::appendItem(std::string_view item)
 {
-    std::string markup = "<li role='option' id='item" + std::to_string(itemCount()) + "'>";
-    for (char c : item) {
-        if (c == '<')
-            markup += "&lt;";
-        else if (c == '&')
-            markup += "&amp;";
-        else
-            markup += c;
-    }
-    m_options.call<void>("insertAdjacentHTML", std::string("beforeend"), markup + "</li>");
+    const std::string markup = "<li role='option' id='item" + std::to_string(itemCount()) + "'>"
+        + escaped(item) + "</li>";
+    m_options.call<void>("insertAdjacentHTML", std::string("beforeend"), markup);
     if (m_current < 0)
         m_current = 0;
 }

@@ -1,6 +1,7 @@
 #include "web/page.h"
 
 #include "core/number_text.h"
+#include "web/markup.h"
 
 #include <algorithm>
 #include <cctype>
@@ -104,34 +105,6 @@ AccessKey splitAccessKey(std::string_view caption)
 void setAttribute(const val &element, const std::string &name, const std::string &value)
 {
     element.call<void>("setAttribute", name, value);
-}
-
-// Text for markup: the five characters that HTML gives a meaning, escaped.
-std::string escaped(std::string_view text)
-{
-    std::string out;
-    for (char c : text) {
-        switch (c) {
-        case '&':
-            out += "&amp;";
-            break;
-        case '<':
-            out += "&lt;";
-            break;
-        case '>':
-            out += "&gt;";
-            break;
-        case '"':
-            out += "&quot;";
-            break;
-        case '\'':
-            out += "&#39;";
-            break;
-        default:
-            out += c;
-        }
-    }
-    return out;
 }
 
 // The element of one control, as the element its kind asks for, placed at its rectangle. Value
