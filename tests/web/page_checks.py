@@ -150,9 +150,11 @@ def check_small_touch_screen(page_path):
 
 def check_served(page_path):
     """The page from a static web server on the loopback address, as from a file."""
-    handler = functools.partial(http.server.SimpleHTTPRequestHandler,
-                                directory=os.path.dirname(page_path))
-    handler.log_message = lambda *args: None
+    class Quiet(http.server.SimpleHTTPRequestHandler):
+        def log_message(self, *args):
+            pass
+
+    handler = functools.partial(Quiet, directory=os.path.dirname(page_path))
     server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
     threading.Thread(target=server.serve_forever, daemon=True).start()
     url = f"http://127.0.0.1:{server.server_port}/{os.path.basename(page_path)}"
