@@ -315,6 +315,8 @@ void Page::buildDialog()
 
 void Page::handleEvent(val event)
 {
+    if (m_ended)
+        return;
     const std::string type = event["type"].as<std::string>();
     const val idValue = event["currentTarget"]["id"];
     const std::string id = idValue.isString() ? idValue.as<std::string>() : std::string();
@@ -634,6 +636,7 @@ void Page::closeMessage()
 void Page::endProgram()
 {
     val::global("window").call<void>("close");
+    m_ended = true;
     m_window.set("hidden", true);
     val ended = m_document.call<val>("createElement", std::string("p"));
     ended.set("id", "ended");

@@ -56,6 +56,7 @@ private:
     emscripten::val m_focusBeforeMessage = emscripten::val::null();
     emscripten::val m_focusBeforeMenu = emscripten::val::null();
     bool m_messageShown = false;
+    bool m_ended = false; // after Exit the page answers nothing more
     std::vector<emscripten::val> m_fields; // the element of each field, in Field order
     std::unique_ptr<DomFormState> m_form;
     int m_highlighted = -1; // the item the open list marks, -1 when it is closed
