@@ -1,26 +1,42 @@
 #!/usr/bin/env bash
-# Runs COMMAND on an X server of its own. Xvfb chooses a free display itself and names it once
-# it accepts connections (-displayfd), so two servers started at once never meet on one display
-# and nothing connects before the server is up. The server stops when the command ends.
+# Runs COMMAND on an X server of its own. Each server takes a display number drawn at random from
+# 100 to 999 that no lock file claims, so that a server never reuses the number of one that is
+# still shutting down (whose teardown removes its socket, and with it the new server's), and
+# -displayfd makes it name its display only once it accepts connections. A client then has to
+# connect before the command runs; otherwise another number is tried. The server stops when the
+# command ends.
 #
 # usage: with-xvfb.sh COMMAND...
 set -uo pipefail
 scratch=$(mktemp -d)
 server=""
-cleanup() {
+stop_server() {
     [[ -n $server ]] && kill "$server" 2>/dev/null && wait "$server" 2>/dev/null
-    rm -rf "$scratch"
+    server=""
 }
-trap cleanup EXIT
+trap 'stop_server; rm -rf "$scratch"' EXIT
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" 2>"$scratch/log" &
-server=$!
-for _ in $(seq 300); do
-    [[ -s $scratch/display ]] && break
-    kill -0 "$server" 2>/dev/null || break
-    sleep 0.1
+# Starts a server on display $1 and waits until a client can use it.
+start_server() {
+    local display=$1
+    : >"$scratch/display"
+    Xvfb ":$display" -displayfd 3 -screen 0 1024x768x24 -nolisten tcp \
+        3>"$scratch/display" 2>"$scratch/log" &
+    server=$!
+    for _ in $(seq 300); do
+        [[ -s $scratch/display ]] && break
+        kill -0 "$server" 2>/dev/null || return 1
+        sleep 0.1
+    done
+    [[ -s $scratch/display ]] && xdpyinfo -display ":$display" >/dev/null 2>&1
+}
+
+for _ in $(seq 5); do
+    display=$((100 + RANDOM % 900))
+    [[ -e /tmp/.X$display-lock ]] && continue
+    start_server "$display" && { DISPLAY=:$display "$@"; exit; }
+    stop_server
 done
-display=$(tr -d '[:space:]' <"$scratch/display")
-[[ -n $display ]] || { cat "$scratch/log"; echo "FAIL: Xvfb did not start"; exit 1; }
-
-DISPLAY=:$display "$@"
+cat "$scratch/log"
+echo "FAIL: no X server could be started"
+exit 1
