@@ -408,19 +408,19 @@ void Page::setListOpen(bool open)
         highlightItem(m_form->currentItem());
         return;
     }
-    if (m_highlighted >= 0)
-        m_items["children"][m_highlighted].call<void>("removeAttribute",
-                                                      std::string("aria-selected"));
-    m_highlighted = -1;
+    highlightItem(-1);
     edit.call<void>("removeAttribute", std::string("aria-activedescendant"));
 }
 
+// Marks the item at `position` in the open list, or none for -1.
 void Page::highlightItem(int position)
 {
     if (m_highlighted >= 0)
         m_items["children"][m_highlighted].call<void>("removeAttribute",
                                                       std::string("aria-selected"));
     m_highlighted = position;
+    if (position < 0)
+        return;
     val item = m_items["children"][position];
     setAttribute(item, "aria-selected", "true");
     setAttribute(m_fields[static_cast<std::size_t>(Field::vexlist)], "aria-activedescendant",
