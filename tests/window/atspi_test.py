@@ -120,6 +120,10 @@ def main():
                            start_new_session=True)
     environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
     app_process = subprocess.Popen([program], env=environment)
+    time.sleep(1)
+    if app_process.poll() not in (None, 0):  # it could not open its window: start it once more
+        print("the program ended at start; starting it again")
+        app_process = subprocess.Popen([program], env=environment)
     try:
         check(app_process, title, names, expected, expected_message)
     finally:

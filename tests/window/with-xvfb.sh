@@ -3,8 +3,10 @@
 # 100 to 999 that no lock file claims, so that a server never reuses the number of one that is
 # still shutting down (whose teardown removes its socket, and with it the new server's), and
 # -displayfd makes it name its display only once it accepts connections. A client then has to
-# connect before the command runs; otherwise another number is tried. The server stops when the
-# command ends.
+# connect before the command runs; otherwise another number is tried. -noreset: by default the
+# server resets whenever its last client leaves, and a client that connects just then (the
+# program, while the screen-reader test's bus launcher drops its own connection) is refused.
+# The server stops when the command ends.
 #
 # usage: with-xvfb.sh COMMAND...
 set -uo pipefail
@@ -20,7 +22,7 @@ trap 'stop_server; rm -rf "$scratch"' EXIT
 start_server() {
     local display=$1
     : >"$scratch/display"
-    Xvfb ":$display" -displayfd 3 -screen 0 1024x768x24 -nolisten tcp \
+    Xvfb ":$display" -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset \
         3>"$scratch/display" 2>"$scratch/log" &
     server=$!
     for _ in $(seq 300); do
