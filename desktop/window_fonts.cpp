@@ -6,16 +6,15 @@
 
 namespace vexlet {
 
-// Debian's fonts-ocr-a names its family "OCRA".
 void registerFontLookAlikes()
 {
-    QFont::insertSubstitutions(QStringLiteral("Comic Sans MS"),
-                               {QStringLiteral("Comic Neue"), QStringLiteral("Comic Sans")});
-    QFont::insertSubstitutions(QStringLiteral("OCR A Extended"),
-                               {QStringLiteral("OCRA"), QStringLiteral("OCR A Std")});
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                               {QStringLiteral("Microsoft Sans Serif"),
-                                QStringLiteral("DejaVu Sans"), QStringLiteral("Sans Serif")});
+    for (layout::FontKey key : layout::kFontKeys) {
+        const layout::FontInfo info = layout::fontInfo(key);
+        const QString family = toQString(info.family);
+        const QString lookAlike = toQString(info.lookAlike.family);
+        if (!QFont::substitutes(family).contains(lookAlike))
+            QFont::insertSubstitution(family, lookAlike);
+    }
 }
 
 QFont windowFont(layout::FontKey key)

@@ -6,8 +6,8 @@
 
 namespace vexlet {
 
-// Registers the installed look-alikes of the designed families (Comic Neue, OCR A, a plain
-// sans-serif), which Qt uses only where the designed family is missing. Safe to call again.
+// Registers the look-alike of each designed family, from the layout table, which Qt uses only
+// where the designed family is missing. Safe to call again.
 void registerFontLookAlikes();
 
 // The font of a layout key, under the designed family name.

@@ -30,30 +30,48 @@ enum class ControlKind { label, textBox, comboBox, button, checkBox, optionButto
 // The fonts the design names; D is the window's default dialog font.
 enum class FontKey { D, F1, F2, F3, F4, F5 };
 
+// A free font that stands in where a designed family is missing: the desktop registers it as the
+// family's substitute, the page embeds it, and the Debian package depends on its package. The
+// build and tools/install-deps.sh read the packages from the three lines below, so each keeps
+// its one-line form.
+struct LookAlike
+{
+    std::string_view family; // as the font names itself
+    std::string_view package; // the Debian package that installs it
+};
+
+inline constexpr LookAlike kComicNeue {"Comic Neue", "fonts-comic-neue"};
+inline constexpr LookAlike kOcrA {"OCRA", "fonts-ocr-a"};
+inline constexpr LookAlike kDejaVuSans {"DejaVu Sans", "fonts-dejavu-core"};
+
 struct FontInfo
 {
-    std::string_view family; // as designed; look-alikes stand in where it is missing
+    std::string_view family; // as designed
     double points;
     int weight; // 400 regular, 700 bold
+    LookAlike lookAlike;
 };
+
+inline constexpr std::array kFontKeys
+    = {FontKey::D, FontKey::F1, FontKey::F2, FontKey::F3, FontKey::F4, FontKey::F5};
 
 [[nodiscard]] constexpr FontInfo fontInfo(FontKey key) noexcept
 {
     switch (key) {
     case FontKey::F1:
-        return {"Comic Sans MS", 8.25, 700};
+        return {"Comic Sans MS", 8.25, 700, kComicNeue};
     case FontKey::F2:
-        return {"Comic Sans MS", 8.25, 400};
+        return {"Comic Sans MS", 8.25, 400, kComicNeue};
     case FontKey::F3:
-        return {"OCR A Extended", 12, 400};
+        return {"OCR A Extended", 12, 400, kOcrA};
     case FontKey::F4:
-        return {"OCR A Extended", 12, 700};
+        return {"OCR A Extended", 12, 700, kOcrA};
     case FontKey::F5:
-        return {"MS Sans Serif", 12, 700};
+        return {"MS Sans Serif", 12, 700, kDejaVuSans};
     case FontKey::D:
         break;
     }
-    return {"MS Sans Serif", 8.25, 400};
+    return {"MS Sans Serif", 8.25, 400, kDejaVuSans};
 }
 
 struct Rgb
@@ -368,6 +386,16 @@ inline constexpr std::array<MenuEntry, 7> kMenu = {{
     {"parabolic", "&Parabolic Growth", "experience", MenuAction::growth, GrowthCurve::parabolic},
     {"exit", "E&xit", "file", MenuAction::exit},
 }};
+
+// The access key of a caption, the letter after '&', in lower case; none without a '&'.
+[[nodiscard]] constexpr char accessLetter(std::string_view caption) noexcept
+{
+    const std::size_t at = caption.find('&');
+    if (at == std::string_view::npos || at + 1 >= caption.size())
+        return '\0';
+    const char letter = caption[at + 1];
+    return letter >= 'A' && letter <= 'Z' ? static_cast<char>(letter - 'A' + 'a') : letter;
+}
 
 // The position in kMenu of the entry named `name`, or kMenu.size() when there is none.
 [[nodiscard]] constexpr std::size_t menuIndex(std::string_view name) noexcept

@@ -11,8 +11,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-# The package's Depends and Recommends, as one list of names.
-runtime=$(sed -n 's/^\(Depends\|Recommends\): //p' packaging/runtime-packages | tr ',' ' ')
+# The look-alike fonts that the layout table names for the window's fonts, and what the package
+# recommends: with the libraries, what the program needs at run time.
+fonts=$(sed -n 's/^inline constexpr LookAlike .*"\([^"]*\)"};$/\1/p' form/window_layout.h)
+runtime="$fonts $(sed -n 's/^Recommends: //p' packaging/runtime-packages | tr ',' ' ')"
 
 declare -A groups=(
     # a C++20 compiler, the build tools, the number text's header-only libraries, Qt 6 Widgets,
@@ -27,9 +29,10 @@ declare -A groups=(
     # file and dpkg-shlibdeps find the package's library dependencies; the checks a
     # distribution's reviewer runs
     [package]="file dpkg-dev desktop-file-utils lintian devscripts appstream"
-    # emscripten, the number text's libraries, and fontTools to embed the fonts, subset
-    [web]="cmake ninja-build emscripten libfast-float-dev libfmt-dev python3-fonttools
-           python3-brotli fonts-comic-neue fonts-ocr-a fonts-dejavu-core"
+    # emscripten, the number text's libraries, and fontconfig and fontTools to find the look-alike
+    # fonts and embed them, subset
+    [web]="cmake ninja-build emscripten libfast-float-dev libfmt-dev fontconfig python3-fonttools
+           python3-brotli $fonts"
 )
 
 packages=()

@@ -64,8 +64,7 @@ namespace {
 // The key of the letter after '&' in a menu caption.
 Qt::Key accessKeyOf(std::string_view caption)
 {
-    const char letter = caption.at(caption.find('&') + 1);
-    return static_cast<Qt::Key>(QChar(letter).toUpper().unicode());
+    return static_cast<Qt::Key>(QChar(layout::accessLetter(caption)).toUpper().unicode());
 }
 
 // Types `text` as a user would: printable ASCII by key presses, other characters through the
