@@ -1,6 +1,6 @@
 #include "web/dom_form_state.h"
 
-#include "web/markup.h"
+#include "web/window_markup.h"
 
 using emscripten::val;
 
@@ -53,9 +53,8 @@ void DomFormState::show(Field field, const std::string &text) const
 // One call into the page per item: Form_Load appends 152 of them before the page is ready.
 void DomFormState::appendItem(std::string_view item)
 {
-    const std::string markup = "<li role='option' id='item" + std::to_string(itemCount()) + "'>"
-        + escaped(item) + "</li>";
-    m_options.call<void>("insertAdjacentHTML", std::string("beforeend"), markup);
+    m_options.call<void>("insertAdjacentHTML", std::string("beforeend"),
+                         page::itemMarkup(fieldInfo(Field::vexlist).name, itemCount(), item));
     if (m_current < 0)
         m_current = 0;
 }
@@ -102,17 +101,25 @@ void DomFormState::pickItem(int position)
 {
     if (position < 0 || position >= itemCount())
         return;
-    m_position = static_cast<std::int16_t>(position);
+    markSelected(position);
     m_current = position;
-    val item = m_options["children"][position];
-    element(Field::vexlist).set("value", item["textContent"]);
-    element(Field::vexlist).call<void>("setAttribute", std::string("data-position"), position);
+    element(Field::vexlist).set("value", m_options["children"][position]["textContent"]);
 }
 
 void DomFormState::typeListText()
 {
-    m_position = -1;
-    element(Field::vexlist).call<void>("setAttribute", std::string("data-position"), -1);
+    markSelected(-1);
+}
+
+void DomFormState::markSelected(int position)
+{
+    if (m_position >= 0)
+        m_options["children"][m_position].call<void>("removeAttribute",
+                                                     std::string("aria-selected"));
+    m_position = static_cast<std::int16_t>(position);
+    if (position >= 0)
+        m_options["children"][position].call<void>("setAttribute", std::string("aria-selected"),
+                                                   std::string("true"));
 }
 
 void DomFormState::stepItem(int step)

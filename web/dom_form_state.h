@@ -1,8 +1,8 @@
 #pragma once
 
-// The fields held by the page's elements: output elements for captions, inputs for text boxes,
-// check boxes and option buttons, and the species list's edit field. A drop-in for the plain
-// model, as the widgets are on the desktop.
+// The fields held by the page's elements: labels for captions, inputs for text boxes, check
+// boxes and option buttons, and the species list's edit field. A drop-in for the plain model, as
+// the widgets are on the desktop. The list's picked item is the option marked selected.
 //
 // While a message is shown the command goes on (a page cannot wait for a dialog), so what it
 // writes from then on is held back and shown when the message is closed, as the desktop window
@@ -53,6 +53,7 @@ private:
     }
     void show(Field field, const std::string &text) const;
     void show(Field field, CheckValue value) const;
+    void markSelected(int position);
 
     std::vector<emscripten::val> m_elements; // one per field, in Field order
     emscripten::val m_options;

@@ -1,10 +1,19 @@
-// layout-table: prints the window's layout table as the page checks read it, one control a line:
-// name, kind, left, top, width, height (twips), hidden, the name a screen reader should say,
-// and the field it holds ("-" for none). Then the separator lines, kind "line".
+// layout-table: prints the window's tables for the page's build script and its tests, one record
+// a line, tab-separated, the record's type first:
+//   control NAME KIND LEFT TOP WIDTH HEIGHT HIDDEN SPOKEN FIELD
+//           each control, then each separator line (kind "line", 15 twips high): place and size
+//           in twips, 1 when never shown, the name a screen reader should say, and the field it
+//           holds ("-" for none)
+//   field NAME          the fields, in the order of their enumeration
+//   menu NAME           the menu entries, in menu order
+//   command NAME KEYS   what the user can run: the button, then the menu items, each with the
+//                       access keys that reach it from the menu bar ("-" for the button)
+//   font FAMILY WEIGHT  the look-alike faces the window's fonts need
 
 #include "form/form_state.h"
 
 #include <iostream>
+#include <set>
 #include <string>
 
 namespace {
@@ -28,19 +37,47 @@ std::string spokenName(const layout::Control &control)
     return std::string(control.caption);
 }
 
+// The access keys from the menu bar down to `entry`.
+std::string accessPath(const layout::MenuEntry &entry)
+{
+    std::string keys(1, layout::accessLetter(entry.caption));
+    if (entry.parent.empty())
+        return keys;
+    return accessPath(layout::kMenu[layout::menuIndex(entry.parent)]) + keys;
+}
+
 } // namespace
 
 int main()
 {
     for (const layout::Control &control : layout::kControls) {
         const layout::Rect &place = control.place;
-        std::cout << control.name << '\t' << kKinds[static_cast<int>(control.kind)] << '\t'
-                  << place.left << '\t' << place.top << '\t' << place.width << '\t' << place.height
-                  << '\t' << control.look.hidden << '\t' << spokenName(control) << '\t'
-                  << (control.field ? fieldInfo(*control.field).name : "-") << '\n';
+        std::cout << "control\t" << control.name << '\t' << kKinds[static_cast<int>(control.kind)]
+                  << '\t' << place.left << '\t' << place.top << '\t' << place.width << '\t'
+                  << place.height << '\t' << control.look.hidden << '\t' << spokenName(control)
+                  << '\t' << (control.field ? fieldInfo(*control.field).name : "-") << '\n';
     }
     for (const layout::Line &line : layout::kLines) {
-        std::cout << line.name << "\tline\t" << line.x1 << '\t' << line.y << '\t'
+        std::cout << "control\t" << line.name << "\tline\t" << line.x1 << '\t' << line.y << '\t'
                   << line.x2 - line.x1 << "\t15\t0\t\t-\n";
     }
+    for (const FieldInfo &info : kFieldTable)
+        std::cout << "field\t" << info.name << '\n';
+    for (const layout::MenuEntry &entry : layout::kMenu)
+        std::cout << "menu\t" << entry.name << '\n';
+    for (const layout::Control &control : layout::kControls) {
+        if (control.kind == layout::ControlKind::button)
+            std::cout << "command\t" << control.name << "\t-\n";
+    }
+    for (const layout::MenuEntry &entry : layout::kMenu) {
+        if (entry.action != layout::MenuAction::submenu)
+            std::cout << "command\t" << entry.name << '\t' << accessPath(entry) << '\n';
+    }
+    std::set<std::pair<std::string_view, int>> faces;
+    for (layout::FontKey key : layout::kFontKeys) {
+        const layout::FontInfo info = layout::fontInfo(key);
+        faces.emplace(info.lookAlike.family, info.weight);
+    }
+    for (const auto &[family, weight] : faces)
+        std::cout << "font\t" << family << '\t' << weight << '\n';
 }

@@ -1,35 +1,29 @@
 #!/usr/bin/python3
-"""What the page is beyond its values, checked in headless Chromium against the layout table
-(as `layout-table` prints it): every control's box at its designed rectangle (within 1 px); in
-Chromium's accessibility tree every control with the role of its kind and the name of the
-table, every value display with the number it shows after real input, and the message a named
-dialog; on a 360 px wide touch screen the whole window in view and Calculate answering a tap;
-the same page from a web server on this machine; and not one error in the browser's console,
-where a request that the page's security policy refused would show.
+"""What the page is beyond its values and its look, checked in headless Chromium against the
+layout table (as `layout-table` prints it): its security policy, exactly the directives the page
+needs; in Chromium's accessibility tree every control with the role of its kind and the name of
+the table, every value display a label with the number it shows after real input, and the
+message a named alert dialog; on a 360 px wide touch screen the whole window in view and
+Calculate answering a tap; the same page from a web server on this machine; and not one error
+in the browser's console, where a request that the policy refused would show.
 
 usage: page_checks.py PAGE LAYOUT-TABLE-COMMAND...
 """
 
+import base64
 import functools
+import hashlib
+import html.parser
 import http.server
 import os
-import subprocess
 import sys
 import threading
 
-from page_drive import Page, start_browser
+from page_drive import Page, Table, start_browser
 from selenium.webdriver.common.keys import Keys
 
 ROLES = {"textbox": "textbox", "combobox": "combobox", "button": "button",
          "checkbox": "checkbox", "option": "radio", "line": "separator"}
-TWIPS_PER_PIXEL = 15
-
-BOXES = """
-const client = document.getElementById('client').getBoundingClientRect();
-return arguments[0].map(id => {
-  const box = document.getElementById(id).getBoundingClientRect();
-  return [box.left - client.left, box.top - client.top, box.width, box.height];
-});"""
 
 
 def fail(message):
@@ -37,23 +31,50 @@ def fail(message):
     sys.exit(1)
 
 
-def read_table(command):
-    output = subprocess.run(command, capture_output=True, text=True, check=True).stdout
-    rows = [line.split("\t") for line in output.splitlines()]
-    return [{"name": r[0], "kind": r[1], "place": [int(v) for v in r[2:6]], "hidden": r[6] == "1",
-             "spoken": r[7], "field": None if r[8] == "-" else r[8]} for r in rows]
+class PolicyAndScripts(html.parser.HTMLParser):
+    """The page's Content-Security-Policy and the text of its inline scripts."""
+
+    def __init__(self):
+        super().__init__(convert_charrefs=False)
+        self.policy = None
+        self.scripts = []
+        self.in_script = False
+
+    def handle_starttag(self, tag, attributes):
+        attributes = dict(attributes)
+        if tag == "meta" and attributes.get("http-equiv") == "Content-Security-Policy":
+            self.policy = attributes["content"]
+        self.in_script = tag == "script"
+        if self.in_script:
+            self.scripts.append("")
+
+    def handle_endtag(self, tag):
+        self.in_script = False
+
+    def handle_data(self, data):
+        if self.in_script:
+            self.scripts[-1] += data
 
 
-def check_boxes(browser, table):
-    shown = [row for row in table if not row["hidden"]]
-    boxes = browser.execute_script(BOXES, [row["name"] for row in shown])
-    for row, box in zip(shown, boxes):
-        if row["kind"] == "line":
-            box[3] = 1  # a line's rectangle is its one pixel of thickness
-        designed = [twips / TWIPS_PER_PIXEL for twips in row["place"]]
-        if any(abs(a - b) > 1 for a, b in zip(box, designed)):
-            fail(f"{row['name']} has the box {box}, designed {designed}")
-    print(f"{len(shown)} boxes at their designed rectangles")
+def check_policy(page_path):
+    """The policy allows the page's own scripts by their hashes, the WebAssembly they compile
+    (which the script fetches from its own data URL), inline styles and the embedded fonts, and
+    nothing else: a source added to any directive fails."""
+    parser = PolicyAndScripts()
+    with open(page_path, encoding="utf-8") as file:
+        parser.feed(file.read())
+    hashes = ["'sha256-" + base64.b64encode(hashlib.sha256(code.encode()).digest()).decode() + "'"
+              for code in parser.scripts]
+    needed = {"default-src": ["'none'"], "script-src": sorted(hashes + ["'wasm-unsafe-eval'"]),
+              "style-src": ["'unsafe-inline'"], "font-src": ["data:"], "connect-src": ["data:"],
+              "base-uri": ["'none'"], "form-action": ["'none'"]}
+    policy = {}
+    for directive in filter(None, (part.strip() for part in parser.policy.split(";"))):
+        name, *sources = directive.split()
+        policy[name] = sorted(sources)
+    if policy != needed:
+        fail(f"the security policy is {policy}, not {needed}")
+    print(f"the security policy names {len(hashes)} scripts by their hashes and no more")
 
 
 def accessibility_nodes(browser):
@@ -89,12 +110,13 @@ def spoken_text(node, by_id):
 
 def check_accessibility(browser, table, page):
     by_element, by_id = accessibility_nodes(browser)
-    shown = dict(zip([row["field"] for row in table if row["field"]],
-                     page.show([row["field"] for row in table if row["field"]])))
+    controls = table.controls
+    shown = dict(zip([row["field"] for row in controls if row["field"]],
+                     page.show([row["field"] for row in controls if row["field"]])))
     print(f"{'control':<9} {'role':<9} {'name':<34} value")
-    for row in table:
-        node = by_element.get(row["name"])
-        expected_role = "status" if row["kind"] == "label" and row["field"] else \
+    for row in controls:
+        node = by_element.get(page.focusable(row["name"]).get_attribute("id"))
+        expected_role = "LabelText" if row["kind"] == "label" and row["field"] else \
             ROLES.get(row["kind"])
         if row["hidden"] or expected_role is None:
             continue
@@ -117,13 +139,14 @@ def check_message(browser, page):
     by_element, _ = accessibility_nodes(browser)
     dialog = by_element.get("message", {})
     summary = (prop(dialog, "role"), prop(dialog, "name"), prop(dialog, "description"))
-    if summary != ("dialog", "Vexlet Statistics Finder", "Please select a Vexlet from this list."):
+    if summary != ("alertdialog", "Vexlet Statistics Finder",
+                   "Please select a Vexlet from this list."):
         fail(f"the message reads {summary}")
     page.element("message-ok").click()
     print(f"message   {summary[0]:<9} {summary[1]:<34} {summary[2]}")
 
 
-def check_small_touch_screen(page_path):
+def check_small_touch_screen(page_path, table):
     browser = start_browser(page_path)
     try:
         browser.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
@@ -133,7 +156,7 @@ def check_small_touch_screen(page_path):
             "return document.getElementById('window').getBoundingClientRect().right")
         if right > browser.execute_script("return document.documentElement.clientWidth") + 0.5:
             fail(f"at 360 px the window reaches {right} px")
-        page = Page(browser)
+        page = Page(browser, table)
         page.play("pick", "26", open("/dev/null", "w"))
         box = browser.execute_script(
             "return document.getElementById('calculate').getBoundingClientRect().toJSON()")
@@ -176,12 +199,12 @@ def check_console(browser):
 
 def main():
     page_path, *table_command = sys.argv[1:]
-    table = read_table(table_command)
+    table = Table(table_command)
+    check_policy(page_path)
     browser = start_browser(page_path)
     try:
-        page = Page(browser)
-        check_boxes(browser, table)
-        browser.find_element("id", "vexlist").send_keys(Keys.ARROW_DOWN * 29)
+        page = Page(browser, table)
+        page.focusable(table.fields[0]).send_keys(Keys.ARROW_DOWN * 29)
         page.play("level", "37", sys.stdout)
         page.element("calculate").click()
         check_accessibility(browser, table, page)
@@ -189,7 +212,7 @@ def main():
         check_console(browser)
     finally:
         browser.quit()
-    check_small_touch_screen(page_path)
+    check_small_touch_screen(page_path, table)
     check_served(page_path)
 
 

@@ -2,12 +2,14 @@
 """page_drive: vexlet-drive for the page. Opens the page in headless Chromium through WebDriver,
 plays a driver script from standard input with real input events (clicks, key presses, and the
 input method for characters no key types) and prints what the user would read, line for line
-as vexlet-drive prints it.
+as vexlet-drive prints it. The fields, the commands and their access keys come from the layout
+table; `show-layout` reads every control from what the browser computes for it.
 
-usage: page_drive.py PAGE < script
+usage: page_drive.py PAGE LAYOUT-TABLE-COMMAND... < script
 """
 
 import re
+import subprocess
 import sys
 import time
 
@@ -17,18 +19,18 @@ from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.keys import Keys
 
-# The fields in the order of their enumeration (form/field.h), which `show all` follows.
-FIELDS = (["vexlist", "level", "exp", "HP", "attack", "defense", "speed", "special1", "special2"]
-          + [f"Text{n}" for n in range(1, 25)]
-          + ["total", "avg", "a", "b", "c", "d", "e", "f", "wild", "trainer", "traded", "pts",
-             "growth", "up"])
-COMMANDS = ["calculate", "fast", "medium", "slow", "parabolic", "exit"]
-MENU_KEYS = {"fast": "ea", "medium": "em", "slow": "es", "parabolic": "ep", "exit": "x"}
+# Helpers for the scripts below: a control's element that takes the focus and holds its field
+# (a list's edit field), and what a list has picked.
+HELPERS = """
+const focusable = e => e.querySelector('[role=combobox]') || e;
+const picked = e => [...e.querySelectorAll('[role=option]')]
+  .findIndex(item => item.getAttribute('aria-selected') === 'true');
+"""
 
-READ_FIELDS = """
+READ_FIELDS = HELPERS + """
 return arguments[0].map(name => {
   const e = document.getElementById(name);
-  if (name === 'vexlist') return e.getAttribute('data-position');
+  if (e.querySelector('[role=combobox]')) return String(picked(e));
   if (e.type === 'checkbox') return e.indeterminate ? '2' : e.checked ? '1' : '0';
   if (e.type === 'radio') return e.checked ? '1' : '0';
   return e.tagName === 'INPUT' ? e.value : e.textContent;
@@ -39,6 +41,80 @@ const box = document.getElementById('message');
 const message = box.open ? [document.getElementById('message-title').textContent,
                             document.getElementById('message-text').textContent] : null;
 return [message, document.getElementById('ended') !== null];"""
+
+# Each control as vexlet-drive's show-layout prints the window's, from what the browser computes:
+# box in twips from the client area, shown text, font (first family, points, weight), colours
+# (the background of the nearest element that has one), alignment, frame, state, limit, place
+# in the document (the keyboard order) and whether Tab lands on it.
+READ_LAYOUT = HELPERS + """
+const [names, lineNames, menuNames] = arguments;
+const style = e => getComputedStyle(e);
+const client = document.getElementById('client').getBoundingClientRect();
+const twips = px => Math.round(px * 15);
+const rgb = c => c.match(/[\\d.]+/g).slice(0, 3).join(',');
+const opaque = c => !/^rgba\\(.*, 0\\)$/.test(c) && c !== 'transparent';
+const background = e => { for (; e; e = e.parentElement) if (opaque(style(e).backgroundColor))
+  return rgb(style(e).backgroundColor); return '255,255,255'; };
+const font = e => [style(e).fontFamily.split(',')[0].trim().replace(/^["']|["']$/g, ''),
+                   parseFloat(style(e).fontSize) * 3 / 4, style(e).fontWeight].join('/');
+const align = e => ({start: 'left', end: 'right', 'left': 'left', right: 'right',
+                     center: 'center'})[style(e).textAlign];
+const shown = e => style(e).display !== 'none' && style(e).visibility === 'visible';
+const drawn = e => { const box = e.getBoundingClientRect(); return box.width > 1 || box.height > 1; };
+const shownText = e => [...e.childNodes].map(n => n.nodeType === Node.TEXT_NODE ? n.data
+  : n.nodeType === Node.ELEMENT_NODE && drawn(n) ? shownText(n) : '').join('');
+const kind = e => e.getAttribute('role') === 'separator' ? 'line'
+  : e.querySelector('[role=combobox]') ? 'combobox'
+  : e.tagName === 'BUTTON' ? 'button'
+  : e.type === 'checkbox' ? 'checkbox' : e.type === 'radio' ? 'option'
+  : e.tagName === 'INPUT' ? 'textbox' : 'label';
+const text = (e, k) => k === 'label' ? shownText(e) : k === 'combobox' ? focusable(e).value
+  : k === 'textbox' || k === 'checkbox' || k === 'option' ? e.value
+  : k === 'button' ? e.textContent : '';
+const framed = (e, k) => ['label', 'textbox', 'combobox'].includes(k)
+  && style(e).borderTopStyle !== 'none' && parseFloat(style(e).borderTopWidth) > 0;
+const reaches = e => { const f = focusable(e); return f.tabIndex >= 0 && !f.disabled && shown(f)
+  && (f.type !== 'radio' || f.checked); };
+const controls = names.map(name => document.getElementById(name));
+const inDocument = [...controls].sort((a, b) =>
+  a.compareDocumentPosition(b) & Node.DOCUMENT_POSITION_FOLLOWING ? -1 : 1);
+const line = (name, e, k, box, tab) => [name, k, ...box, 'text=' + text(e, k),
+  'font=' + font(e), 'fg=' + (box[0] === '-' ? '-' : rgb(style(e).color)),
+  'bg=' + (box[0] === '-' ? '-' : background(e)), 'align=' + align(e),
+  'border=' + (framed(e, k) ? 1 : 0), 'visible=' + (shown(e) ? 1 : 0),
+  'enabled=' + (focusable(e).disabled || e.getAttribute('aria-disabled') === 'true' ? 0 : 1),
+  'readonly=' + (k === 'textbox' && e.readOnly ? 1 : 0),
+  'maxlength=' + (k === 'textbox' && e.maxLength > 0 ? e.maxLength : 0), 'tab=' + tab,
+  'focus=' + (reaches(e) ? 1 : 0)].join('\\t');
+const boxOf = e => { const b = e.getBoundingClientRect();
+  return [b.left - client.left, b.top - client.top, b.width, b.height].map(twips); };
+const accessText = e => [...e.childNodes].map(n => n.nodeType === Node.TEXT_NODE
+  ? (style(n.parentElement).textDecorationLine.includes('underline') ? '&' : '') + n.data
+  : accessText(n)).join('');
+return [
+  ...controls.map((e, i) => line(names[i], e, kind(e), boxOf(e), inDocument.indexOf(e))),
+  ...lineNames.map(name => { const e = document.getElementById(name);
+    return line(name, e, 'line', boxOf(e), '-'); }),
+  ...menuNames.map(name => { const e = document.getElementById(name);
+    return line(name, e, e.hasAttribute('aria-haspopup') ? 'menu' : 'menuitem',
+                ['-', '-', '-', '-'], '-').replace(/\\ttext=[^\\t]*/, '\\ttext=' + accessText(e)); }),
+];"""
+
+
+class Table:
+    """The window's tables as the layout-table program prints them."""
+
+    def __init__(self, command):
+        output = subprocess.run(command, capture_output=True, text=True, check=True).stdout
+        records = [line.split("\t") for line in output.splitlines()]
+        self.controls = [{"name": r[1], "kind": r[2], "place": [int(v) for v in r[3:7]],
+                          "hidden": r[7] == "1", "spoken": r[8],
+                          "field": None if r[9] == "-" else r[9]}
+                         for r in records if r[0] == "control"]
+        self.fields = [r[1] for r in records if r[0] == "field"]
+        self.menu = [r[1] for r in records if r[0] == "menu"]
+        self.commands = {r[1]: None if r[2] == "-" else r[2]
+                         for r in records if r[0] == "command"}
 
 
 def start_browser(page, width=600, height=700):
@@ -64,18 +140,24 @@ def typeable(text):
 
 
 class Page:
-    def __init__(self, browser):
+    def __init__(self, browser, table):
         self.browser = browser
+        self.table = table
         self.ended = False
         self.limits = {}
 
     def element(self, name):
         return self.browser.find_element("id", name)
 
+    def focusable(self, name):
+        """The element of a control that takes the focus and the keys: a list's edit field."""
+        return self.browser.execute_script(
+            HELPERS + "return focusable(document.getElementById(arguments[0]))", name)
+
     def type_into(self, name, text):
         """Select all, delete, then type what still fits: ASCII by key presses, any other
         character through the input method."""
-        box = self.element(name)
+        box = self.focusable(name)
         limit = self.limits.setdefault(name, box.get_property("maxLength"))
         keys = Keys.CONTROL + "a" + Keys.NULL + Keys.BACKSPACE
         length = 0
@@ -93,19 +175,25 @@ class Page:
         if keys:
             box.send_keys(keys)
 
+    def list_name(self):
+        return self.table.fields[0]
+
     def pick(self, position):
-        """Opens the list, scrolls it to the item as a user would, and clicks the item."""
-        self.element("vexlist-button").click()
-        item = self.element(f"item{position}")
+        """Opens the list with its button, scrolls it to the item as a user would, and clicks
+        the item."""
+        combo = self.element(self.list_name())
+        combo.find_element("css selector", ".drop").click()
+        item = combo.find_elements("css selector", "[role=option]")[position]
         self.browser.execute_script("arguments[0].scrollIntoView({block: 'nearest'})", item)
         item.click()
 
     def click(self, command, out):
-        if command == "calculate":
-            self.element("calculate").click()
+        keys = self.table.commands[command]
+        if keys is None:
+            self.element(command).click()
         else:
-            actions = ActionChains(self.browser).key_down(Keys.ALT).send_keys("f")
-            actions.key_up(Keys.ALT).send_keys(*MENU_KEYS[command]).perform()
+            actions = ActionChains(self.browser).key_down(Keys.ALT).send_keys(keys[0])
+            actions.key_up(Keys.ALT).send_keys(*keys[1:]).perform()
         message, ended = self.browser.execute_script(SHOWN_MESSAGE)
         if message:
             out.write(f'message "{message[0]}" "{message[1]}"\n')
@@ -117,16 +205,22 @@ class Page:
     def show(self, names):
         return self.browser.execute_script(READ_FIELDS, names)
 
+    def show_layout(self):
+        controls = [c["name"] for c in self.table.controls if c["kind"] != "line"]
+        lines = [c["name"] for c in self.table.controls if c["kind"] == "line"]
+        return self.browser.execute_script(READ_LAYOUT, controls, lines, self.table.menu)
+
     def play(self, action, rest, out):
         """Plays one action; the reason when the line cannot be played."""
         words = [word for word in rest.split(" ") if word]
+        fields = self.table.fields
         if action == "pick":
             if len(words) != 1 or not re.fullmatch(r"-?\d+", words[0]) \
                     or not 0 <= int(words[0]) <= 151:
                 return "pick takes one list position from 0 to 151"
             self.pick(int(words[0]))
         elif action == "type-list":
-            self.type_into("vexlist", rest)
+            self.type_into(self.list_name(), rest)
         elif action == "level":
             self.type_into("level", rest)
         elif action in ("wild", "trainer", "traded"):
@@ -134,12 +228,12 @@ class Page:
                 return f"{action} takes no argument"
             self.element(action).click()
         elif action == "click":
-            if len(words) != 1 or words[0] not in COMMANDS:
-                return "click takes one of " + ", ".join(COMMANDS)
+            if len(words) != 1 or words[0] not in self.table.commands:
+                return "click takes one of " + ", ".join(self.table.commands)
             self.click(words[0], out)
         elif action == "show":
-            names = [n for word in words for n in (FIELDS if word == "all" else [word])]
-            if not names or any(n not in FIELDS for n in names):
+            names = [n for word in words for n in (fields if word == "all" else [word])]
+            if not names or any(n not in fields for n in names):
                 return "show takes field names or 'all'"
             for name, value in zip(names, self.show(names)):
                 out.write(f"{name}={value}\n")
@@ -147,21 +241,28 @@ class Page:
             if words:
                 return "show-list takes no argument"
             count, edit = self.browser.execute_script(
-                "return [document.getElementById('vexlist-items').children.length,"
-                " document.getElementById('vexlist').value]")
+                HELPERS + "const e = document.getElementById(arguments[0]);"
+                "return [e.querySelectorAll('[role=option]').length, focusable(e).value]",
+                self.list_name())
             out.write(f"items={count}\nedit={edit}\n")
+        elif action == "show-layout":
+            if words:
+                return "show-layout takes no argument"
+            for line in self.show_layout():
+                out.write(line + "\n")
         else:
             return f"unknown action '{action}'"
         return None
 
 
 def main():
-    page_path = sys.argv[1]
+    page_path, *table_command = sys.argv[1:]
     lines = sys.stdin.buffer.read().decode("utf-8", "surrogateescape").split("\n")
     if lines and lines[-1] == "":
         lines.pop()
+    table = Table(table_command)
     browser = start_browser(page_path)
-    page = Page(browser)
+    page = Page(browser, table)
     out = sys.stdout
     status = 0
     try:

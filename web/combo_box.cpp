@@ -1,0 +1,138 @@
+#include "web/combo_box.h"
+
+#include <algorithm>
+#include <string>
+
+using emscripten::val;
+
+namespace vexlet::page {
+
+namespace {
+
+constexpr int kItemsAPage = 10; // what the popup shows at once
+
+bool contains(const val &element, const val &node)
+{
+    return element.call<bool>("contains", node);
+}
+
+} // namespace
+
+ComboBox::ComboBox(val edit, val button, val popup, DomFormState &form)
+    : m_edit(std::move(edit))
+    , m_button(std::move(button))
+    , m_popup(std::move(popup))
+    , m_form(&form)
+{
+}
+
+bool ComboBox::onKey(const val &event)
+{
+    const std::string key = event["key"].as<std::string>();
+    const bool alt = event["altKey"].as<bool>();
+    int step = 0;
+    if (key == "ArrowUp" || key == "ArrowDown")
+        step = key == "ArrowUp" ? -1 : 1;
+    else if (key == "PageUp" || key == "PageDown")
+        step = (key == "PageUp" ? -1 : 1) * (isOpen() ? kItemsAPage : 1);
+    if (((key == "ArrowDown" || key == "ArrowUp") && alt) || key == "F4") {
+        if (isOpen())
+            close();
+        else
+            open();
+    } else if (isOpen() && step != 0) {
+        makeActive(std::clamp(m_active + step, 0, m_form->itemCount() - 1));
+    } else if (isOpen() && key == "Enter") {
+        m_form->pickItem(m_active);
+        close();
+    } else if (isOpen() && key == "Escape") {
+        close();
+    } else if (!isOpen() && step != 0 && !event["ctrlKey"].as<bool>()) {
+        // As on the desktop, the closed list steps its selection; the pattern would open it.
+        m_form->stepItem(step);
+    } else {
+        return false;
+    }
+    return true;
+}
+
+bool ComboBox::onPress(const val &event)
+{
+    const val target = event["target"];
+    if (!contains(m_button, target) && !contains(m_popup, target))
+        return false;
+    // The edit field keeps the focus, or takes it.
+    event.call<void>("preventDefault");
+    m_edit.call<void>("focus");
+    if (contains(m_button, target)) {
+        if (isOpen())
+            close();
+        else
+            open();
+    }
+    return true;
+}
+
+bool ComboBox::onClick(const val &event)
+{
+    if (!isOpen() || !contains(m_popup, event["target"]))
+        return false;
+    const val item = event["target"].call<val>("closest", std::string("[role=option]"));
+    if (!item.isNull()) {
+        const val items = val::global("Array")["prototype"]["indexOf"].call<val>(
+            "call", m_popup["children"], item);
+        m_form->pickItem(items.as<int>());
+    }
+    close();
+    return true;
+}
+
+// As on the desktop, the wheel over the closed list steps its selection.
+void ComboBox::onWheel(const val &event)
+{
+    if (isOpen())
+        return;
+    event.call<void>("preventDefault");
+    m_form->stepItem(event["deltaY"].as<double>() > 0 ? 1 : -1);
+}
+
+void ComboBox::onInput()
+{
+    m_form->typeListText();
+}
+
+void ComboBox::open()
+{
+    m_popup.set("hidden", false);
+    m_edit.call<void>("setAttribute", std::string("aria-expanded"), std::string("true"));
+    makeActive(std::max(m_form->currentItem(), 0));
+}
+
+void ComboBox::close()
+{
+    if (!isOpen())
+        return;
+    makeActive(-1);
+    m_popup.set("hidden", true);
+    m_edit.call<void>("setAttribute", std::string("aria-expanded"), std::string("false"));
+    m_edit.call<void>("removeAttribute", std::string("aria-activedescendant"));
+}
+
+// Marks the item at `position` as the active one, or none for -1.
+void ComboBox::makeActive(int position)
+{
+    const val items = m_popup["children"];
+    if (m_active >= 0)
+        items[m_active]["classList"].call<void>("remove", std::string("active"));
+    m_active = position;
+    if (position < 0)
+        return;
+    const val item = items[position];
+    item["classList"].call<void>("add", std::string("active"));
+    m_edit.call<void>("setAttribute", std::string("aria-activedescendant"), item["id"]);
+    val options = val::object();
+    options.set("block", "nearest");
+    item.call<void>("scrollIntoView", options);
+}
+
+} // namespace vexlet::page

@@ -1,0 +1,53 @@
+#pragma once
+
+// The species list as the WAI-ARIA editable combobox with a listbox popup. Its edit field holds
+// the field; the popup lists the items, the active one named to screen readers by
+// aria-activedescendant, the picked one marked selected.
+//
+// Keys in the edit field:
+//   Alt+Down, Alt+Up, F4  open or close the popup
+//   Down, Up              open: make the next or previous item active; closed: pick it at once
+//   Page Down, Page Up    the same, a page of items at a time while open
+//   Enter                 open: pick the active item and close
+//   Escape                open: close without picking; the focus stays
+// Mouse: the button opens and closes the popup; a click on an item picks it and closes the
+// popup, the focus staying in the edit field. Whatever takes the focus from the edit field (Tab,
+// a press anywhere else) closes the popup.
+
+#include "web/dom_form_state.h"
+
+#include <emscripten/val.h>
+
+namespace vexlet::page {
+
+class ComboBox
+{
+public:
+    ComboBox(emscripten::val edit, emscripten::val button, emscripten::val popup,
+             DomFormState &form);
+
+    // A key pressed in the edit field; whether the list used it (the browser then must not).
+    bool onKey(const emscripten::val &event);
+    // A press on the button or in the popup; whether it was one.
+    bool onPress(const emscripten::val &event);
+    // A click; whether it picked an item.
+    bool onClick(const emscripten::val &event);
+    void onWheel(const emscripten::val &event);
+    void onInput();
+    void close();
+
+    [[nodiscard]] bool isOpen() const { return m_active >= 0; }
+    [[nodiscard]] const emscripten::val &edit() const { return m_edit; }
+
+private:
+    void open();
+    void makeActive(int position);
+
+    emscripten::val m_edit;
+    emscripten::val m_button;
+    emscripten::val m_popup;
+    DomFormState *m_form;
+    int m_active = -1; // the item the open popup marks, -1 while it is closed
+};
+
+} // namespace vexlet::page

@@ -1,0 +1,300 @@
+#include "web/menu_bar.h"
+
+#include "web/dom.h"
+#include "web/window_markup.h"
+
+#include <algorithm>
+#include <cctype>
+#include <string>
+
+using emscripten::val;
+
+namespace vexlet::page {
+
+namespace {
+
+using layout::MenuAction;
+using layout::MenuEntry;
+
+void focus(const MenuEntry &entry)
+{
+    elementById(entry.name).call<void>("focus");
+}
+
+// The entries a menu holds, in menu order; the bar's for an empty name.
+std::vector<const MenuEntry *> entriesOf(std::string_view menu)
+{
+    std::vector<const MenuEntry *> entries;
+    for (const MenuEntry &entry : layout::kMenu) {
+        if (entry.parent == menu)
+            entries.push_back(&entry);
+    }
+    return entries;
+}
+
+const MenuEntry *parentOf(const MenuEntry &entry)
+{
+    return entry.parent.empty() ? nullptr : &layout::kMenu[layout::menuIndex(entry.parent)];
+}
+
+// The entry `step` places from `entry` among its siblings, wrapping round.
+const MenuEntry &sibling(const MenuEntry &entry, int step)
+{
+    const auto siblings = entriesOf(entry.parent);
+    const auto count = static_cast<long>(siblings.size());
+    const long at = std::find(siblings.begin(), siblings.end(), &entry) - siblings.begin();
+    return *siblings[static_cast<std::size_t>(((at + step) % count + count) % count)];
+}
+
+// The bar entry that `entry` is in the menu of, or `entry` on the bar.
+const MenuEntry &barEntryOf(const MenuEntry &entry)
+{
+    const MenuEntry *at = &entry;
+    while (const MenuEntry *parent = parentOf(*at))
+        at = parent;
+    return *at;
+}
+
+// The submenu entries from the bar down to the menu that shows `entry`'s own menu.
+std::vector<const MenuEntry *> pathTo(const MenuEntry &entry)
+{
+    std::vector<const MenuEntry *> path;
+    for (const MenuEntry *at = &entry; at != nullptr; at = parentOf(*at))
+        path.insert(path.begin(), at);
+    return path;
+}
+
+const MenuEntry *entryWithLetter(std::string_view menu, const std::string &key)
+{
+    if (key.size() != 1)
+        return nullptr;
+    const auto letter = static_cast<char>(std::tolower(static_cast<unsigned char>(key[0])));
+    for (const MenuEntry *entry : entriesOf(menu)) {
+        if (layout::accessLetter(entry->caption) == letter)
+            return entry;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+MenuBar::MenuBar(val bar, Run run)
+    : m_bar(std::move(bar))
+    , m_run(std::move(run))
+{
+}
+
+const MenuEntry *MenuBar::entryAt(const val &node) const
+{
+    if (!m_bar.call<bool>("contains", node))
+        return nullptr;
+    const val item = node.call<val>("closest", std::string("[role=menuitem]"));
+    if (item.isNull())
+        return nullptr;
+    const std::size_t index = layout::menuIndex(item["id"].as<std::string>());
+    return index < layout::kMenu.size() ? &layout::kMenu[index] : nullptr;
+}
+
+bool MenuBar::onShortcut(const val &event)
+{
+    const std::string key = event["key"].as<std::string>();
+    const MenuEntry *entry = nullptr;
+    if (key == "F10")
+        entry = entriesOf("").front();
+    else if (event["altKey"].as<bool>() && !event["ctrlKey"].as<bool>()
+             && !event["metaKey"].as<bool>())
+        entry = entryWithLetter("", key);
+    if (entry == nullptr)
+        return false;
+    enter();
+    openOnFirst(*entry);
+    return true;
+}
+
+bool MenuBar::onKey(const val &event, const MenuEntry &entry)
+{
+    const std::string key = event["key"].as<std::string>();
+    bool handled = true;
+    if (key == "Tab") {
+        leave(); // and the browser moves on from there
+        handled = false;
+    } else if (entry.parent.empty()) {
+        onBarKey(key, entry, handled);
+    } else {
+        onMenuKey(key, entry, handled);
+    }
+    return handled;
+}
+
+void MenuBar::onBarKey(const std::string &key, const MenuEntry &entry, bool &handled)
+{
+    if (key == "ArrowDown" || key == "Enter" || key == " " || key == "ArrowUp") {
+        openOnFirst(entry, key == "ArrowUp");
+    } else if (key == "ArrowRight" || key == "ArrowLeft") {
+        const MenuEntry &next = sibling(entry, key == "ArrowRight" ? 1 : -1);
+        if (m_open.empty()) {
+            focus(next);
+        } else {
+            open(next);
+            focus(next);
+        }
+    } else if (key == "Home" || key == "End") {
+        const auto bar = entriesOf("");
+        focus(key == "Home" ? *bar.front() : *bar.back());
+    } else if (key == "Escape") {
+        if (m_open.empty())
+            leave();
+        else
+            closeAll();
+    } else if (const MenuEntry *lettered = entryWithLetter("", key)) {
+        openOnFirst(*lettered);
+    } else {
+        handled = false;
+    }
+}
+
+void MenuBar::onMenuKey(const std::string &key, const MenuEntry &entry, bool &handled)
+{
+    const MenuEntry &parent = *parentOf(entry);
+    const bool inSubmenu = !parent.parent.empty();
+    const bool opensMenu = entry.action == MenuAction::submenu;
+    if (key == "ArrowDown" || key == "ArrowUp") {
+        focus(sibling(entry, key == "ArrowDown" ? 1 : -1));
+    } else if (key == "Home" || key == "End") {
+        const auto siblings = entriesOf(entry.parent);
+        focus(key == "Home" ? *siblings.front() : *siblings.back());
+    } else if (key == "ArrowRight" && opensMenu) {
+        openOnFirst(entry);
+    } else if (key == "ArrowRight" || (key == "ArrowLeft" && !inSubmenu)) {
+        openOnFirst(sibling(barEntryOf(entry), key == "ArrowRight" ? 1 : -1));
+    } else if (key == "ArrowLeft" || key == "Escape") {
+        auto path = pathTo(parent);
+        path.pop_back();
+        showOpen(path);
+        focus(parent);
+    } else if (key == "Enter" || key == " ") {
+        if (opensMenu)
+            openOnFirst(entry);
+        else
+            choose(entry);
+    } else if (const MenuEntry *lettered = entryWithLetter(entry.parent, key)) {
+        if (lettered->action == MenuAction::submenu)
+            openOnFirst(*lettered);
+        else
+            choose(*lettered);
+    } else {
+        handled = false;
+    }
+}
+
+void MenuBar::onPress(const val &event, const MenuEntry *entry)
+{
+    if (entry == nullptr) {
+        if (m_bar.call<bool>("contains", event["target"])) {
+            event.call<void>("preventDefault"); // a menu's frame: the focus stays
+            return;
+        }
+        closeAll();
+        m_returnFocus = val::null();
+        return;
+    }
+    enter();
+}
+
+void MenuBar::onClick(const MenuEntry &entry)
+{
+    if (entry.action != MenuAction::submenu) {
+        choose(entry);
+    } else if (entry.parent.empty() && !m_open.empty() && m_open.front() == &entry) {
+        leave();
+    } else {
+        open(entry);
+        focus(entry);
+    }
+}
+
+// While a menu is open, the pointer makes an entry the focused one and opens its submenu.
+void MenuBar::onHover(const MenuEntry &entry)
+{
+    if (m_open.empty())
+        return;
+    if (entry.parent.empty()) {
+        if (m_open.front() != &entry) {
+            open(entry);
+            focus(entry);
+        }
+        return;
+    }
+    auto path = pathTo(entry);
+    if (entry.action != MenuAction::submenu)
+        path.pop_back();
+    showOpen(path);
+    focus(entry);
+}
+
+void MenuBar::onFocusOut(const val &next)
+{
+    if (!m_open.empty() && (next.isNull() || !m_bar.call<bool>("contains", next)))
+        closeAll();
+}
+
+// Where the focus is, unless already on the bar, is where leaving the bar returns it.
+void MenuBar::enter()
+{
+    const val active = val::global("document")["activeElement"];
+    if (!m_bar.call<bool>("contains", active))
+        m_returnFocus = active;
+}
+
+void MenuBar::leave()
+{
+    closeAll();
+    const bool returned = restoreFocus(m_returnFocus);
+    m_returnFocus = val::null();
+    if (returned)
+        return;
+    // Nothing had the focus: none stays on the bar either.
+    const val active = val::global("document")["activeElement"];
+    if (m_bar.call<bool>("contains", active))
+        active.call<void>("blur");
+}
+
+void MenuBar::closeAll()
+{
+    showOpen({});
+}
+
+void MenuBar::open(const MenuEntry &entry)
+{
+    showOpen(pathTo(entry));
+}
+
+void MenuBar::openOnFirst(const MenuEntry &entry, bool last)
+{
+    open(entry);
+    const auto items = entriesOf(entry.name);
+    focus(last ? *items.back() : *items.front());
+}
+
+// Shows the menus of the submenu entries on `path` and hides every other one.
+void MenuBar::showOpen(std::vector<const MenuEntry *> path)
+{
+    for (const MenuEntry &entry : layout::kMenu) {
+        if (entry.action != MenuAction::submenu)
+            continue;
+        const bool isOpen = std::find(path.begin(), path.end(), &entry) != path.end();
+        elementById(menuId(entry.name)).set("hidden", !isOpen);
+        elementById(entry.name)
+            .call<void>("setAttribute", std::string("aria-expanded"),
+                        std::string(isOpen ? "true" : "false"));
+    }
+    m_open = std::move(path);
+}
+
+void MenuBar::choose(const MenuEntry &entry)
+{
+    leave();
+    m_run(entry);
+}
+
+} // namespace vexlet::page

@@ -1,0 +1,72 @@
+#pragma once
+
+// The menu bar as the WAI-ARIA menubar pattern, over the menu table: File on the bar, its menu
+// with the Experience submenu and Exit. The bar is reached from anywhere by F10 or Alt and a bar
+// entry's access letter, as on the desktop, rather than by Tab.
+//
+// Keys on the menu bar:
+//   Down, Enter, Space, Up  open the entry's menu, on its first item (Up: its last)
+//   Right, Left             the next or previous entry on the bar, wrapping
+//   Home, End               the first or last entry on the bar
+//   Escape                  close the entry's menu; with none open, leave the bar
+// Keys in a menu:
+//   Down, Up                the next or previous item, wrapping; Home, End the first and last
+//   Right                   a submenu entry opens its submenu; any other item opens the menu of
+//                           the next bar entry
+//   Left                    in a submenu, close it and return to its entry; in a bar entry's
+//                           menu, open the menu of the previous bar entry
+//   Enter, Space            open the entry's submenu, or run the item
+//   Escape                  close this menu and return to the entry that opened it
+//   a letter                the entry whose access letter it is
+//   Tab                     close every menu and leave the bar
+// Leaving the bar, by Escape, Tab or running an item, returns the focus to where it was before
+// the bar was entered, by keyboard or mouse. A press outside the bar closes every menu.
+
+#include "form/window_layout.h"
+
+#include <emscripten/val.h>
+#include <functional>
+#include <vector>
+
+namespace vexlet::page {
+
+class MenuBar
+{
+public:
+    using Run = std::function<void(const layout::MenuEntry &)>;
+
+    // `bar` is the menu bar's element; `run` runs a chosen item once the menus have closed.
+    MenuBar(emscripten::val bar, Run run);
+
+    // A key pressed on an entry; whether the bar used it (the browser then must not).
+    bool onKey(const emscripten::val &event, const layout::MenuEntry &entry);
+    // F10, or Alt and a bar entry's letter, pressed outside the bar; whether it was one.
+    bool onShortcut(const emscripten::val &event);
+    // A press of the mouse button, on an entry or (for none) anywhere else.
+    void onPress(const emscripten::val &event, const layout::MenuEntry *entry);
+    void onClick(const layout::MenuEntry &entry);
+    void onHover(const layout::MenuEntry &entry);
+    // The focus went to `next` (null for none): outside the bar, every menu closes.
+    void onFocusOut(const emscripten::val &next);
+
+    // The entry that an element of the bar stands for, if it is one.
+    [[nodiscard]] const layout::MenuEntry *entryAt(const emscripten::val &node) const;
+
+private:
+    void enter();
+    void leave();
+    void closeAll();
+    void open(const layout::MenuEntry &entry);
+    void openOnFirst(const layout::MenuEntry &entry, bool last = false);
+    void showOpen(std::vector<const layout::MenuEntry *> path);
+    void choose(const layout::MenuEntry &entry);
+    void onBarKey(const std::string &key, const layout::MenuEntry &entry, bool &handled);
+    void onMenuKey(const std::string &key, const layout::MenuEntry &entry, bool &handled);
+
+    emscripten::val m_bar;
+    Run m_run;
+    std::vector<const layout::MenuEntry *> m_open; // the submenu entries open, from the bar down
+    emscripten::val m_returnFocus = emscripten::val::null();
+};
+
+} // namespace vexlet::page

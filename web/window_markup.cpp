@@ -1,0 +1,329 @@
+#include "web/window_markup.h"
+
+#include "core/number_text.h"
+#include "form/form_state.h"
+#include "web/html.h"
+
+#include <algorithm>
+#include <array>
+
+namespace vexlet::page {
+
+namespace {
+
+using html::Element;
+using layout::ControlKind;
+
+// Every option button of the window is in one group, as in the window's one container.
+constexpr std::string_view kOptionGroup = "options";
+
+// The toolkit's font on the desktop, which its menus and message boxes use.
+constexpr layout::FontInfo kToolkitFont {"Sans Serif", 9, 400, layout::kDejaVuSans};
+
+std::string pixels(int twips)
+{
+    return std::to_string(twips / layout::kTwipsPerPixel) + "px";
+}
+
+std::string fontDeclaration(const layout::FontInfo &info)
+{
+    return "font:" + std::to_string(info.weight) + " " + formatNumber(info.points * 96 / 72)
+        + "px '" + std::string(info.family) + "', '" + std::string(info.lookAlike.family)
+        + "', sans-serif;";
+}
+
+std::string colourText(layout::Rgb colour)
+{
+    return "rgb(" + std::to_string(colour.red) + "," + std::to_string(colour.green) + ","
+        + std::to_string(colour.blue) + ")";
+}
+
+std::string_view alignText(layout::Align align)
+{
+    switch (align) {
+    case layout::Align::center:
+        return "center";
+    case layout::Align::right:
+        return "right";
+    case layout::Align::left:
+        break;
+    }
+    return "left";
+}
+
+std::string placeStyle(const layout::Rect &place)
+{
+    return "left:" + pixels(place.left) + ";top:" + pixels(place.top)
+        + ";width:" + pixels(place.width) + ";height:" + pixels(place.height) + ";";
+}
+
+std::string controlStyle(const layout::Control &control)
+{
+    const layout::Look &look = control.look;
+    std::string style = placeStyle(control.place) + fontStyle(control.font);
+    if (control.kind != ControlKind::button)
+        style += "text-align:" + std::string(alignText(look.align)) + ";";
+    if (look.wraps)
+        style += "white-space:normal;";
+    if (look.hidden)
+        style += "visibility:hidden;";
+    if (look.colour)
+        style += "color:" + colourText(*look.colour) + ";background:" + colourText(layout::kBlack)
+            + ";";
+    return style;
+}
+
+// What a screen reader says of the control, where it is not its caption or its label's.
+std::string spokenName(const layout::Control &control)
+{
+    return std::string(control.speech.name) + std::string(control.speech.detail);
+}
+
+// The element that takes the focus for a field: a list's edit field, else the control.
+std::string focusId(Field field)
+{
+    const FieldInfo &info = fieldInfo(field);
+    return info.kind == ControlKind::comboBox ? editId(info.name) : std::string(info.name);
+}
+
+Element controlElement(std::string_view tag, const layout::Control &control,
+                       std::string_view classes = "control")
+{
+    Element element(tag);
+    element.set("id", control.name)
+        .set("class", std::string(classes) + (control.look.border ? " sunken" : ""))
+        .set("style", controlStyle(control));
+    return element;
+}
+
+// A caption that names a control is its label; a value display is a label of its number,
+// named by what the number is, as on the desktop; a caption that reads otherwise
+// ("--------------->" is "gives") says so to screen readers only.
+Element labelElement(const layout::Control &control)
+{
+    const std::string spoken = spokenName(control);
+    if (control.speech.labels) {
+        return controlElement("label", control)
+            .set("for", focusId(*control.speech.labels))
+            .text(control.caption);
+    }
+    if (control.field)
+        return controlElement("label", control).set("aria-label", spoken).text(control.caption);
+    Element element = controlElement("div", control);
+    if (spoken.empty())
+        return element.text(control.caption);
+    return element.append(Element("span").set("aria-hidden", "true").text(control.caption))
+        .append(Element("span").set("class", "visually-hidden").text(spoken));
+}
+
+// The list follows the editable combobox pattern: its edit field holds the field, a button
+// opens the popup of items.
+Element comboElement(const layout::Control &control)
+{
+    const std::string popup = popupId(control.name);
+    Element edit("input");
+    edit.set("id", editId(control.name))
+        .set("type", "text")
+        .set("role", "combobox")
+        .set("aria-autocomplete", "none")
+        .set("aria-expanded", "false")
+        .set("aria-controls", popup)
+        .set("autocomplete", "off")
+        .set("spellcheck", "false")
+        .set("value", control.caption)
+        .flag("autofocus");
+    if (const std::string spoken = spokenName(control); !spoken.empty())
+        edit.set("aria-label", spoken);
+    return controlElement("div", control, "control combo")
+        .append(edit)
+        .append(Element("span").set("class", "drop").set("aria-hidden", "true"))
+        .append(Element("ul")
+                    .set("id", popup)
+                    .set("class", "items")
+                    .set("role", "listbox")
+                    .set("aria-label", "Vexlets")
+                    .flag("hidden"));
+}
+
+Element inputElement(const layout::Control &control)
+{
+    const layout::Look &look = control.look;
+    const std::string spoken = spokenName(control);
+    Element element = controlElement("input", control);
+    switch (control.kind) {
+    case ControlKind::textBox:
+        element.set("type", "text")
+            .set("value", control.caption)
+            .set("autocomplete", "off")
+            .set("spellcheck", "false")
+            .flag("readonly", look.readOnly);
+        if (look.maxLength > 0)
+            element.set("maxlength", std::to_string(look.maxLength));
+        break;
+    case ControlKind::checkBox:
+        element.set("type", "checkbox").set("name", control.name);
+        break;
+    default: // an option button
+        element.set("type", "radio").set("name", kOptionGroup);
+        break;
+    }
+    // A check box or option button carries its caption, which never shows, as its value.
+    if (control.kind != ControlKind::textBox)
+        element.set("value", control.caption).flag("checked", look.selected);
+    element.flag("disabled", look.disabled);
+    if (!spoken.empty())
+        element.set("aria-label", spoken);
+    return element;
+}
+
+Element controlMarkup(const layout::Control &control)
+{
+    switch (control.kind) {
+    case ControlKind::label:
+        return labelElement(control);
+    case ControlKind::comboBox:
+        return comboElement(control);
+    case ControlKind::button:
+        return controlElement("button", control).set("type", "button").text(control.caption);
+    case ControlKind::textBox:
+    case ControlKind::checkBox:
+    case ControlKind::optionButton:
+        break;
+    }
+    return inputElement(control);
+}
+
+// The caption with its access letter underlined and the '&' gone.
+Element captionElement(std::string_view caption)
+{
+    const std::size_t at = caption.find('&');
+    Element element("span");
+    if (at == std::string_view::npos || at + 1 >= caption.size())
+        return element.text(caption);
+    return element.text(caption.substr(0, at))
+        .append(Element("u").text(caption.substr(at + 1, 1)))
+        .text(caption.substr(at + 2));
+}
+
+// The entries of the menu `parent` (the menu bar's for an empty name), each a menu item in an
+// element of role none, followed there by the menu it opens.
+Element menuElement(std::string_view parent, std::string_view tag)
+{
+    Element menu(tag);
+    for (const layout::MenuEntry &entry : layout::kMenu) {
+        if (entry.parent != parent)
+            continue;
+        const bool opensMenu = entry.action == layout::MenuAction::submenu;
+        Element item("span");
+        item.set("id", entry.name)
+            .set("role", "menuitem")
+            .set("class", parent.empty() ? "menutitle" : "menuitem")
+            .set("tabindex", "-1");
+        if (opensMenu)
+            item.set("aria-haspopup", "menu").set("aria-expanded", "false");
+        if (parent.empty()) {
+            std::string shortcut = "Alt+";
+            shortcut += static_cast<char>(layout::accessLetter(entry.caption) - 'a' + 'A');
+            if (&entry == &layout::kMenu.front())
+                shortcut += " F10";
+            item.set("aria-keyshortcuts", shortcut);
+        }
+        Element holder("li");
+        holder.set("role", "none").append(item.append(captionElement(entry.caption)));
+        if (opensMenu) {
+            std::string label(entry.caption);
+            label.erase(label.find('&'), 1);
+            holder.append(menuElement(entry.name, "ul")
+                              .set("id", menuId(entry.name))
+                              .set("role", "menu")
+                              .set("class", "menu")
+                              .set("aria-label", label)
+                              .flag("hidden"));
+        }
+        menu.append(holder);
+    }
+    return menu;
+}
+
+} // namespace
+
+std::string editId(std::string_view list)
+{
+    return std::string(list) + "-edit";
+}
+
+std::string popupId(std::string_view list)
+{
+    return std::string(list) + "-items";
+}
+
+std::string itemId(std::string_view list, int position)
+{
+    return std::string(list) + "-" + std::to_string(position);
+}
+
+std::string menuId(std::string_view entry)
+{
+    return std::string(entry) + "-menu";
+}
+
+std::string fontStyle(layout::FontKey key)
+{
+    return fontDeclaration(layout::fontInfo(key));
+}
+
+std::string toolkitFontStyle()
+{
+    return fontDeclaration(kToolkitFont);
+}
+
+std::string windowMarkup()
+{
+    // The menu bar is reached by its access keys and F10, as on the desktop, not by Tab.
+    Element menuBar = menuElement("", "ul");
+    menuBar.set("class", "menubar")
+        .set("role", "menubar")
+        .set("aria-label", "Menu")
+        .set("style", toolkitFontStyle());
+
+    std::array<const layout::Control *, layout::kControls.size()> inKeyboardOrder {};
+    std::transform(layout::kControls.begin(), layout::kControls.end(), inKeyboardOrder.begin(),
+                   [](const layout::Control &control) { return &control; });
+    std::sort(inKeyboardOrder.begin(), inKeyboardOrder.end(),
+              [](const auto *a, const auto *b) { return a->tab < b->tab; });
+    Element client("div");
+    client.set("id", "client")
+        .set("class", "client")
+        .set("style",
+             "width:" + pixels(layout::kClientWidth) + ";height:" + pixels(layout::kClientHeight)
+                 + ";");
+    for (const layout::Control *control : inKeyboardOrder)
+        client.append(controlMarkup(*control));
+    for (const layout::Line &line : layout::kLines) {
+        client.append(Element("div")
+                          .set("id", line.name)
+                          .set("class", "line")
+                          .set("role", "separator")
+                          .set("style",
+                               "left:" + pixels(line.x1) + ";top:" + pixels(line.y)
+                                   + ";width:" + pixels(line.x2 - line.x1) + ";"));
+    }
+    return Element("div")
+        .set("id", "window")
+        .set("class", "window")
+        .set("style", fontStyle(layout::FontKey::D))
+        .append(menuBar)
+        .append(client)
+        .markup();
+}
+
+std::string itemMarkup(std::string_view list, int position, std::string_view text)
+{
+    return Element("li")
+        .set("id", itemId(list, position))
+        .set("role", "option")
+        .text(text)
+        .markup();
+}
+
+} // namespace vexlet::page

@@ -1,0 +1,32 @@
+#pragma once
+
+// The window as markup, built from the layout table: its menu bar and its client area. Every
+// control is the element its kind asks for, placed at its rectangle and named for screen
+// readers; the controls stand in the document in the designed keyboard order, so that Tab
+// follows it with no tabindex of their own.
+
+#include "form/window_layout.h"
+
+#include <string>
+#include <string_view>
+
+namespace vexlet::page {
+
+// The ids the markup gives besides the control and menu entry names.
+[[nodiscard]] std::string editId(std::string_view list); // a list's edit field
+[[nodiscard]] std::string popupId(std::string_view list); // a list's popup of items
+[[nodiscard]] std::string itemId(std::string_view list, int position);
+[[nodiscard]] std::string menuId(std::string_view entry); // the menu a submenu entry opens
+
+// A CSS declaration of the font of a layout key: the designed family first, its look-alike
+// where the family is missing.
+[[nodiscard]] std::string fontStyle(layout::FontKey key);
+// The font of the menus and the message, the toolkit's own, as on the desktop.
+[[nodiscard]] std::string toolkitFontStyle();
+
+// The window: the menu bar, then the client area.
+[[nodiscard]] std::string windowMarkup();
+// One item of a list's popup.
+[[nodiscard]] std::string itemMarkup(std::string_view list, int position, std::string_view text);
+
+} // namespace vexlet::page
