@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs, from Debian's archive, the packages of the named groups that this machine lacks,
-# plus any package named on the command line. Quiet and quick when everything is there.
+# plus any package named on the command line; for `test` also the page's audit from the npm
+# registry. Quiet and quick when everything is there.
 #
 #   run      build the program and run its window (see packaging/runtime-packages)
 #   test     the test suite, the fuzzers and the benchmarks
@@ -35,6 +36,19 @@ declare -A groups=(
            python3-brotli $fonts"
 )
 
+# The page's accessibility audit, axe-core, comes from the npm registry at the version that
+# tests/web/package-lock.json pins, installed beside the page's tests by the machine's npm.
+install_audit() {
+    local wanted installed
+    wanted=$(sed -n 's/^ *"axe-core": "\(.*\)"$/\1/p' tests/web/package.json)
+    installed=$(sed -n 's/^  "version": "\([^"]*\)",$/\1/p' \
+        tests/web/node_modules/axe-core/package.json 2>/dev/null || true)
+    [[ $installed == "$wanted" ]] && return
+    command -v npm >/dev/null || { echo "$0: npm is missing (it comes with Node.js)" >&2; exit 1; }
+    echo "Installing from the npm registry: axe-core $wanted"
+    npm ci --prefix tests/web --no-audit --no-fund --silent
+}
+
 packages=()
 for word in "$@"; do
     if [[ -v groups[$word] ]]; then
@@ -51,11 +65,12 @@ for package in "${packages[@]}"; do
     status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
     [[ $status == "install ok installed" ]] || missing+=("$package")
 done
-[[ ${#missing[@]} -eq 0 ]] && exit 0
-
-echo "Installing: ${missing[*]}"
-as_root=()
-[[ $(id -u) -eq 0 ]] || as_root=(sudo)
-export DEBIAN_FRONTEND=noninteractive
-"${as_root[@]}" apt-get update -qq
-"${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+if [[ ${#missing[@]} -gt 0 ]]; then
+    echo "Installing: ${missing[*]}"
+    as_root=()
+    [[ $(id -u) -eq 0 ]] || as_root=(sudo)
+    export DEBIAN_FRONTEND=noninteractive
+    "${as_root[@]}" apt-get update -qq
+    "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+[[ " $* " != *" test "* ]] || install_audit

@@ -142,6 +142,7 @@ Element comboElement(const layout::Control &control)
                     .set("class", "items")
                     .set("role", "listbox")
                     .set("aria-label", "Vexlets")
+                    .set("tabindex", "-1") // a scroller, but the edit field keeps the keys
                     .flag("hidden"));
 }
 
