@@ -1,0 +1,156 @@
+#!/usr/bin/python3
+"""What a screen reader reads of the page, driven by real keyboard and mouse input: the same
+check as the desktop's screen-reader test, on the page in Chromium with a window on this X
+server and its accessibility on. Picks a species with the arrow keys in the list, types a level,
+clicks Calculate with the mouse, then opens File > Experience > Medium Growth by its access keys.
+Reads everything back through AT-SPI, the interface Orca uses, and compares every value display,
+every flag, the list's edit text and the message with what `vexlet-drive --model` shows for the
+same actions. A value display must read as a label of its number under a name of its own.
+
+usage: with-xvfb.sh page_atspi.py PAGE DRIVER TITLE
+"""
+
+import os
+import signal
+import subprocess
+import sys
+import time
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "window"))
+from atspi_test import fail, run_in_own_session, text_of, wait_for, xdotool  # noqa: E402
+
+SPECIES = 29  # picked with as many presses of the Down key
+LEVEL = "37"
+VALUES = ["exp", "HP", "attack", "defense", "speed", "special1", "special2", "total", "avg",
+          "pts", "a", "b", "c", "d", "e", "f"] + [f"Text{n}" for n in range(1, 25)]
+
+
+def expected_output(driver):
+    script = (f"pick {SPECIES}\nlevel {LEVEL}\nclick calculate\nshow {' '.join(VALUES)}\n"
+              "show-list\nclick medium\n")
+    shown = subprocess.run([driver, "--model"], input=script, capture_output=True, text=True,
+                           check=True).stdout.splitlines()
+    values = dict(line.split("=", 1) for line in shown if not line.startswith("message "))
+    message = next(line for line in shown if line.startswith("message "))
+    return values, message
+
+
+def start_chromium(page):
+    from selenium import webdriver
+    from selenium.webdriver.chrome.options import Options
+    from selenium.webdriver.chrome.service import Service
+
+    options = Options()
+    options.binary_location = "/usr/bin/chromium"
+    for argument in ("--no-sandbox", "--disable-gpu", "--force-renderer-accessibility",
+                     "--ozone-platform=x11", "--window-position=0,0", "--window-size=700,760",
+                     "--no-first-run", "--disable-background-networking",
+                     "--disable-component-update", "--disable-sync"):
+        options.add_argument(argument)
+    browser = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+    browser.get("file://" + page)
+    wait_for("the page to get ready", lambda: browser.execute_script(
+        "return document.body.hasAttribute('data-ready')"))
+    return browser
+
+
+def by_id(node, found):
+    """Every node under `node` that carries an element id, by that id."""
+    attributes = dict(a.split(":", 1) for a in node.getAttributes())
+    if "id" in attributes:
+        found[attributes["id"]] = node
+    for child in node:
+        if child is not None:
+            by_id(child, found)
+    return found
+
+
+def find(node, test):
+    """The first node under `node` that passes `test`; none when a node went away meanwhile
+    (the page changes as it is read), so that polling tries again."""
+    try:
+        if test(node):
+            return node
+        for child in node:
+            found = child is not None and find(child, test)
+            if found:
+                return found
+    except Exception:
+        pass
+    return None
+
+
+def main():
+    run_in_own_session()
+    page, driver, title = sys.argv[1:4]
+    expected, expected_message = expected_output(driver)
+
+    bus = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
+                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                           start_new_session=True)
+    # Chromium builds its accessibility tree only for a desktop that says it has a reader.
+    wait_for("the accessibility bus", lambda: subprocess.run(
+        ["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus", "/org/a11y/bus",
+         "org.freedesktop.DBus.Properties.Set", "string:org.a11y.Status", "string:IsEnabled",
+         "variant:boolean:true"], capture_output=True).returncode == 0)
+    os.environ["ACCESSIBILITY_ENABLED"] = "1"
+    browser = start_chromium(page)
+    try:
+        check(title, expected, expected_message)
+    finally:
+        browser.quit()
+        os.killpg(bus.pid, signal.SIGTERM)
+
+
+def check(title, expected, expected_message):
+    import pyatspi
+
+    desktop = pyatspi.Registry.getDesktop(0)
+    app = wait_for("Chromium on the AT-SPI bus", lambda: next(
+        (a for a in desktop if a is not None and a.name == "Chromium"), None))
+    document = wait_for("the page", lambda: find(
+        app, lambda n: n.getRoleName() == "document web" and n.name == title), 20)
+    window = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{title} - "],
+                            capture_output=True, text=True).stdout.split()[0]
+    xdotool("windowfocus", "--sync", window)
+    time.sleep(0.3)
+    xdotool("key", "--delay", "20", *["Down"] * SPECIES)  # the list has the focus at start
+    xdotool("key", "Tab", "ctrl+a")
+    xdotool("type", "--delay", "20", LEVEL)
+    nodes = by_id(document, {})
+    x, y, width, height = nodes["calculate"].queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    xdotool("mousemove", str(x + width // 2), str(y + height // 2), "click", "1")
+    wait_for("the results", lambda: text_of(nodes["total"]) == expected["total"], 5)
+
+    print(f"{'field':<9} {'role':<10} {'name':<34} value")
+    for field in VALUES:
+        node = nodes[field]
+        role, name = node.getRoleName(), node.name
+        if role == "check box":
+            read = "1" if node.getState().contains(pyatspi.STATE_CHECKED) else "0"
+        else:
+            read = text_of(node)
+            if role not in ("label", "entry") or not name or name == read:
+                fail(f"{field} is a {role!r} named {name!r}: not a display of its number")
+        print(f"{field:<9} {role:<10} {name:<34} {read}")
+        if read != expected[field]:
+            fail(f"{field} reads {read!r} through AT-SPI, the model shows {expected[field]!r}")
+    edit = next(node for node in nodes.values() if node.getRoleName() == "combo box")
+    print(f"{'list':<9} {'combo box':<10} {edit.name:<34} {text_of(edit)}")
+    if text_of(edit) != expected["edit"]:
+        fail(f"the list's edit text reads {text_of(edit)!r}, the model shows {expected['edit']!r}")
+
+    xdotool("key", "alt+f", "e", "m")
+    alert = wait_for("the message", lambda: find(
+        document, lambda n: n.getRoleName() in ("alert", "dialog") and n.name), 5)
+    message = f'message "{alert.name}" "{alert.description}"'
+    print(f"message   {alert.getRoleName():<10} {alert.name:<34} {alert.description}")
+    if message != expected_message:
+        fail(f"the message reads {message!r}, the model shows {expected_message!r}")
+    xdotool("key", "Return")
+    wait_for("the message to close", lambda: not alert.getState().contains(pyatspi.STATE_SHOWING))
+    print("every value, flag, the list and the message read through AT-SPI match the model")
+
+
+if __name__ == "__main__":
+    main()
