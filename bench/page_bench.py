@@ -36,7 +36,7 @@ document.addEventListener('click', () => {
     channel.port2.postMessage(null);
   });
 }, {once: true});
-const list = document.getElementById('vexlist');
+const list = document.querySelector('[role=combobox]');
 list.focus();
 list.dispatchEvent(new KeyboardEvent('keydown', {key: arguments[0], bubbles: true}));
 button.click();"""

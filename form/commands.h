@@ -15,7 +15,10 @@ class Platform
 {
 public:
     virtual ~Platform() = default;
-    // A modal information message (icon and one OK button); returns once the user closed it.
+    // A modal information message (icon and one OK button) for the user to close. What the
+    // command writes after it reaches the user only once it is closed: the desktop window
+    // returns from here then; the page, which cannot wait, returns at once and holds those
+    // writes back until then; the plain model, with no user, returns at once.
     virtual void showInformation(std::string_view title, std::string_view prompt) = 0;
     // Ends the program at once: no question, nothing saved.
     virtual void endProgram() = 0;

@@ -75,8 +75,9 @@ inline constexpr std::array<FieldInfo, kFieldCount> kFieldTable = detail::fieldT
 // characters, every other field all of it.
 [[nodiscard]] std::string keptText(Field field, std::string_view text);
 
-// The fields as the commands see them. Two implementations: a plain in-memory model and the
-// real window's widgets; the commands cannot tell them apart. No operation converts or fails.
+// The fields as the commands see them. Three implementations: a plain in-memory model, the
+// desktop window's widgets and the page's elements; the commands cannot tell them apart. No
+// operation converts or fails.
 class FormState
 {
 public:
