@@ -5,7 +5,7 @@
 //           in twips, 1 when never shown, the name a screen reader should say, and the field it
 //           holds ("-" for none)
 //   field NAME          the fields, in the order of their enumeration
-//   menu NAME           the menu entries, in menu order
+//   menu NAME CAPTION   the menu entries, in menu order ('&' marks the access key)
 //   command NAME KEYS   what the user can run: the button, then the menu items, each with the
 //                       access keys that reach it from the menu bar ("-" for the button)
 //   font FAMILY WEIGHT  the look-alike faces the window's fonts need
@@ -64,7 +64,7 @@ int main()
     for (const FieldInfo &info : kFieldTable)
         std::cout << "field\t" << info.name << '\n';
     for (const layout::MenuEntry &entry : layout::kMenu)
-        std::cout << "menu\t" << entry.name << '\n';
+        std::cout << "menu\t" << entry.name << '\t' << entry.caption << '\n';
     for (const layout::Control &control : layout::kControls) {
         if (control.kind == layout::ControlKind::button)
             std::cout << "command\t" << control.name << "\t-\n";

@@ -20,6 +20,7 @@ import sys
 import threading
 
 from page_drive import Page, Table, start_browser
+from page_keys import press
 from selenium.webdriver.common.keys import Keys
 
 ROLES = {"textbox": "textbox", "combobox": "combobox", "button": "button",
@@ -133,6 +134,19 @@ def check_accessibility(browser, table, page):
                 fail(f"{row['name']} reads {value!r}, the page shows {shown[row['field']]!r}")
 
 
+def check_menus(browser, table):
+    """With every menu open, each entry is a menu item named by its caption and nothing else."""
+    press(browser, "Alt+f ArrowRight")
+    by_element, _ = accessibility_nodes(browser)
+    for name in table.menu:
+        node = by_element.get(name, {})
+        summary = (prop(node, "role"), prop(node, "name"))
+        if summary != ("menuitem", table.captions[name].replace("&", "")):
+            fail(f"the menu entry {name} is {summary}")
+    press(browser, "Escape Escape Escape")
+    print(f"{len(table.menu)} menu entries named by their captions")
+
+
 def check_message(browser, page):
     page.play("pick", "0", open("/dev/null", "w"))
     page.element("calculate").click()
@@ -208,6 +222,7 @@ def main():
         page.play("level", "37", sys.stdout)
         page.element("calculate").click()
         check_accessibility(browser, table, page)
+        check_menus(browser, table)
         check_message(browser, page)
         check_console(browser)
     finally:

@@ -113,6 +113,7 @@ class Table:
                          for r in records if r[0] == "control"]
         self.fields = [r[1] for r in records if r[0] == "field"]
         self.menu = [r[1] for r in records if r[0] == "menu"]
+        self.captions = {r[1]: r[2] for r in records if r[0] == "menu"}
         self.commands = {r[1]: None if r[2] == "-" else r[2]
                          for r in records if r[0] == "command"}
 
