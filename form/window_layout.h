@@ -31,18 +31,21 @@ enum class ControlKind { label, textBox, comboBox, button, checkBox, optionButto
 enum class FontKey { D, F1, F2, F3, F4, F5 };
 
 // A free font that stands in where a designed family is missing: the desktop registers it as the
-// family's substitute, the page embeds it, and the Debian package depends on its package. The
-// build and tools/install-deps.sh read the packages from the three lines below, so each keeps
-// its one-line form.
+// family's substitute, the page embeds it with its licence named, and the Debian package depends
+// on its package. The build and tools/install-deps.sh read the packages from the three lines
+// below, so each keeps its one-line form.
 struct LookAlike
 {
     std::string_view family; // as the font names itself
     std::string_view package; // the Debian package that installs it
+    std::string_view licence;
 };
 
-inline constexpr LookAlike kComicNeue {"Comic Neue", "fonts-comic-neue"};
-inline constexpr LookAlike kOcrA {"OCRA", "fonts-ocr-a"};
-inline constexpr LookAlike kDejaVuSans {"DejaVu Sans", "fonts-dejavu-core"};
+// clang-format off
+inline constexpr LookAlike kComicNeue {"Comic Neue", "fonts-comic-neue", "SIL Open Font License 1.1"};
+inline constexpr LookAlike kOcrA {"OCRA", "fonts-ocr-a", "public domain"};
+inline constexpr LookAlike kDejaVuSans {"DejaVu Sans", "fonts-dejavu-core", "Bitstream Vera Fonts licence, the DejaVu changes in the public domain"};
+// clang-format on
 
 struct FontInfo
 {

@@ -14,7 +14,7 @@ cd "$(dirname "$0")/.."
 
 # The look-alike fonts that the layout table names for the window's fonts, and what the package
 # recommends: with the libraries, what the program needs at run time.
-fonts=$(sed -n 's/^inline constexpr LookAlike .*"\([^"]*\)"};$/\1/p' form/window_layout.h)
+fonts=$(sed -n 's/^inline constexpr LookAlike [^{]*{"[^"]*", "\([^"]*\)".*/\1/p' form/window_layout.h)
 runtime="$fonts $(sed -n 's/^Recommends: //p' packaging/runtime-packages | tr ',' ' ')"
 
 declare -A groups=(

@@ -48,17 +48,20 @@ def font_face(family, weight, path):
 
 
 def font_faces(table_command):
-    """A face for each look-alike and weight the table names, lightest first. A weight that
-    the family has no file of is left to the browser, which draws it from the lighter face."""
+    """A face for each look-alike and weight the table names, lightest first, and a line for
+    each family naming its package and its licence. A weight that the family has no file of is
+    left to the browser, which draws it from the lighter face."""
     table = subprocess.run(table_command, capture_output=True, text=True, check=True).stdout
-    faces = sorted((fields[1], int(fields[2])) for fields in
+    faces = sorted((fields[1], int(fields[2]), fields[3], fields[4]) for fields in
                    (line.split("\t") for line in table.splitlines()) if fields[0] == "font")
-    embedded = set()
-    for family, weight in faces:
+    embedded, notices, rules = set(), {}, []
+    for family, weight, package, licence in faces:
+        notices[family] = f"  {family} ({package}): {licence}."
         path = font_file(family, weight)
         if path not in embedded:
             embedded.add(path)
-            yield font_face(family, weight, path)
+            rules.append(font_face(family, weight, path))
+    return "\n".join(notices.values()), "\n".join(rules)
 
 
 def script_hashes(page):
@@ -74,7 +77,8 @@ def main():
     with open(script, encoding="utf-8") as file:
         code = file.read().replace("</script", "<\\/script")
     page = page.replace("{{title}}", html.escape(title))
-    page = page.replace("{{fonts}}", "\n".join(font_faces(table_command)))
+    notices, rules = font_faces(table_command)
+    page = page.replace("{{font-notices}}", html.escape(notices)).replace("{{fonts}}", rules)
     page = page.replace("{{script}}", code)
     # The policy stands before the scripts, so the first mark is the policy's.
     page = page.replace("{{script-hashes}}", script_hashes(page), 1)

@@ -8,7 +8,8 @@
 //   menu NAME CAPTION   the menu entries, in menu order ('&' marks the access key)
 //   command NAME KEYS   what the user can run: the button, then the menu items, each with the
 //                       access keys that reach it from the menu bar ("-" for the button)
-//   font FAMILY WEIGHT  the look-alike faces the window's fonts need
+//   font FAMILY WEIGHT PACKAGE LICENCE
+//                       the look-alike faces the window's fonts need
 
 #include "form/form_state.h"
 
@@ -73,11 +74,13 @@ int main()
         if (entry.action != layout::MenuAction::submenu)
             std::cout << "command\t" << entry.name << '\t' << accessPath(entry) << '\n';
     }
-    std::set<std::pair<std::string_view, int>> faces;
+    std::set<std::string> faces;
     for (layout::FontKey key : layout::kFontKeys) {
         const layout::FontInfo info = layout::fontInfo(key);
-        faces.emplace(info.lookAlike.family, info.weight);
+        const layout::LookAlike &face = info.lookAlike;
+        faces.insert("font\t" + std::string(face.family) + '\t' + std::to_string(info.weight) + '\t'
+                     + std::string(face.package) + '\t' + std::string(face.licence));
     }
-    for (const auto &[family, weight] : faces)
-        std::cout << "font\t" << family << '\t' << weight << '\n';
+    for (const std::string &face : faces)
+        std::cout << face << '\n';
 }
