@@ -16,30 +16,17 @@ import subprocess
 import sys
 import time
 
+from page_drive import IS_READY
+from selenium import webdriver
+from selenium.webdriver.chrome.options import Options
+from selenium.webdriver.chrome.service import Service
+
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "window"))
-from atspi_test import fail, run_in_own_session, text_of, wait_for, xdotool  # noqa: E402
-
-SPECIES = 29  # picked with as many presses of the Down key
-LEVEL = "37"
-VALUES = ["exp", "HP", "attack", "defense", "speed", "special1", "special2", "total", "avg",
-          "pts", "a", "b", "c", "d", "e", "f"] + [f"Text{n}" for n in range(1, 25)]
-
-
-def expected_output(driver):
-    script = (f"pick {SPECIES}\nlevel {LEVEL}\nclick calculate\nshow {' '.join(VALUES)}\n"
-              "show-list\nclick medium\n")
-    shown = subprocess.run([driver, "--model"], input=script, capture_output=True, text=True,
-                           check=True).stdout.splitlines()
-    values = dict(line.split("=", 1) for line in shown if not line.startswith("message "))
-    message = next(line for line in shown if line.startswith("message "))
-    return values, message
+from atspi_test import (FIELDS, LEVEL, SPECIES, fail, model_output,  # noqa: E402
+                        run_in_own_session, text_of, wait_for, xdotool)
 
 
 def start_chromium(page):
-    from selenium import webdriver
-    from selenium.webdriver.chrome.options import Options
-    from selenium.webdriver.chrome.service import Service
-
     options = Options()
     options.binary_location = "/usr/bin/chromium"
     for argument in ("--no-sandbox", "--disable-gpu", "--force-renderer-accessibility",
@@ -49,8 +36,7 @@ def start_chromium(page):
         options.add_argument(argument)
     browser = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
     browser.get("file://" + page)
-    wait_for("the page to get ready", lambda: browser.execute_script(
-        "return document.body.hasAttribute('data-ready')"))
+    wait_for("the page to get ready", lambda: browser.execute_script(IS_READY))
     return browser
 
 
@@ -83,7 +69,7 @@ def find(node, test):
 def main():
     run_in_own_session()
     page, driver, title = sys.argv[1:4]
-    expected, expected_message = expected_output(driver)
+    expected, expected_message = model_output(driver, "show-list\n")
 
     bus = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
@@ -123,7 +109,7 @@ def check(title, expected, expected_message):
     wait_for("the results", lambda: text_of(nodes["total"]) == expected["total"], 5)
 
     print(f"{'field':<9} {'role':<10} {'name':<34} value")
-    for field in VALUES:
+    for field in FIELDS:
         node = nodes[field]
         role, name = node.getRoleName(), node.name
         if role == "check box":

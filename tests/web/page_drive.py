@@ -36,6 +36,9 @@ return arguments[0].map(name => {
   return e.tagName === 'INPUT' ? e.value : e.textContent;
 });"""
 
+# The page marks the moment it is ready: the list filled, the fonts loaded.
+IS_READY = "return performance.getEntriesByName('ready').length > 0"
+
 SHOWN_MESSAGE = """
 const box = document.getElementById('message');
 const message = box.open ? [document.getElementById('message-title').textContent,
@@ -127,7 +130,7 @@ def start_browser(page, width=600, height=700):
     browser = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
     browser.get(page if "://" in page else "file://" + page)
     for _ in range(100):
-        if browser.execute_script("return document.body.hasAttribute('data-ready')"):
+        if browser.execute_script(IS_READY):
             return browser
         time.sleep(0.05)
     sys.exit("the page did not get ready")

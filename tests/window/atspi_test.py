@@ -20,6 +20,9 @@ import time
 
 SPECIES = 29  # picked with as many presses of the Down key
 LEVEL = "37"
+# The value displays and the flags, which the test reads back.
+FIELDS = ["exp", "HP", "attack", "defense", "speed", "special1", "special2", "total", "avg", "pts",
+          "a", "b", "c", "d", "e", "f"] + [f"Text{n}" for n in range(1, 25)]
 ROLES = {"label": "label", "textbox": "text", "combobox": "combo box", "button": "push button",
          "checkbox": "check box", "option": "radio button", "line": "separator"}
 
@@ -55,20 +58,24 @@ def xdotool(*args):
     subprocess.run(["xdotool", *args], check=True)
 
 
+def model_output(driver, more=""):
+    """What the model shows after the test's actions: every value display and flag, whatever
+    the driver lines `more` ask for, and the growth message."""
+    script = (f"pick {SPECIES}\nlevel {LEVEL}\nclick calculate\nshow {' '.join(FIELDS)}\n"
+              f"{more}click medium\n")
+    shown = subprocess.run([driver, "--model"], input=script, capture_output=True, text=True,
+                           check=True).stdout.splitlines()
+    values = dict(line.split("=", 1) for line in shown if not line.startswith("message "))
+    message = next(line for line in shown if line.startswith("message "))
+    return values, message
+
+
 def expected_output(driver):
     """The control names in window order, and what the model shows after the same actions."""
     layout = subprocess.run([driver], input="show-layout\n", capture_output=True, text=True,
                             check=True).stdout
     names = [line.split("\t")[:2] for line in layout.splitlines()]
-    fields = ["exp", "HP", "attack", "defense", "speed", "special1", "special2", "total", "avg",
-              "pts", "a", "b", "c", "d", "e", "f"] + [f"Text{n}" for n in range(1, 25)]
-    script = (f"pick {SPECIES}\nlevel {LEVEL}\nclick calculate\nshow {' '.join(fields)}\n"
-              "click medium\n")
-    shown = subprocess.run([driver, "--model"], input=script, capture_output=True, text=True,
-                           check=True).stdout.splitlines()
-    values = dict(line.split("=", 1) for line in shown if not line.startswith("message "))
-    message = next(line for line in shown if line.startswith("message "))
-    return names, values, message
+    return (names, *model_output(driver))
 
 
 def choose_from_menu(window, menu_bar, steps):
