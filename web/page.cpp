@@ -1,6 +1,7 @@
 #include "web/page.h"
 
 #include "core/number_text.h"
+#include "web/dom.h"
 #include "web/html.h"
 #include "web/window_markup.h"
 
@@ -33,21 +34,17 @@ void Page::start(val self)
     m_document["body"]["style"].set("cssText", page::toolkitFontStyle());
     const val main = m_document.call<val>("querySelector", std::string("main"));
     main.call<void>("insertAdjacentHTML", std::string("beforeend"), page::windowMarkup());
-    const auto byId
-        = [this](const std::string &id) { return m_document.call<val>("getElementById", id); };
-    m_window = byId("window");
-    m_calculate = byId(std::string(calculateButton().name));
+    m_window = page::elementById("window");
+    m_calculate = page::elementById(calculateButton().name);
 
     std::vector<val> fields;
-    for (const FieldInfo &info : kFieldTable) {
-        fields.push_back(byId(info.kind == layout::ControlKind::comboBox ? page::editId(info.name)
-                                                                         : std::string(info.name)));
-    }
+    for (const FieldInfo &info : kFieldTable)
+        fields.push_back(page::elementById(page::fieldElementId(info.field)));
     const std::string_view list = fieldInfo(Field::vexlist).name;
-    const val popup = byId(page::popupId(list));
+    const val popup = page::elementById(page::popupId(list));
     m_form = std::make_unique<DomFormState>(fields, popup);
-    m_list.emplace(fields.front(),
-                   byId(std::string(list)).call<val>("querySelector", std::string(".drop")), popup,
+    m_list.emplace(fields[static_cast<std::size_t>(Field::vexlist)],
+                   page::elementById(list).call<val>("querySelector", std::string(".drop")), popup,
                    *m_form);
     m_menus.emplace(m_window.call<val>("querySelector", std::string("[role=menubar]")),
                     [this](const layout::MenuEntry &entry) { run(entry); });
@@ -57,7 +54,7 @@ void Page::start(val self)
     for (const char *type : {"keydown", "mousedown", "click", "input", "focusout", "mouseover"})
         listen(m_document, type);
     listen(m_list->edit(), "wheel");
-    listen(m_document.call<val>("getElementById", std::string("message")), "close");
+    listen(page::elementById("message"), "close");
     listen(val::global("window"), "resize");
     fitToViewport();
 }

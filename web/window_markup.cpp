@@ -79,13 +79,6 @@ std::string spokenName(const layout::Control &control)
     return std::string(control.speech.name) + std::string(control.speech.detail);
 }
 
-// The element that takes the focus for a field: a list's edit field, else the control.
-std::string focusId(Field field)
-{
-    const FieldInfo &info = fieldInfo(field);
-    return info.kind == ControlKind::comboBox ? editId(info.name) : std::string(info.name);
-}
-
 Element controlElement(std::string_view tag, const layout::Control &control,
                        std::string_view classes = "control")
 {
@@ -104,7 +97,7 @@ Element labelElement(const layout::Control &control)
     const std::string spoken = spokenName(control);
     if (control.speech.labels) {
         return controlElement("label", control)
-            .set("for", focusId(*control.speech.labels))
+            .set("for", fieldElementId(*control.speech.labels))
             .text(control.caption);
     }
     if (control.field)
@@ -266,6 +259,12 @@ std::string itemId(std::string_view list, int position)
 std::string menuId(std::string_view entry)
 {
     return std::string(entry) + "-menu";
+}
+
+std::string fieldElementId(Field field)
+{
+    const FieldInfo &info = fieldInfo(field);
+    return info.kind == ControlKind::comboBox ? editId(info.name) : std::string(info.name);
 }
 
 std::string fontStyle(layout::FontKey key)

@@ -17,6 +17,9 @@ namespace vexlet::page {
 [[nodiscard]] std::string popupId(std::string_view list); // a list's popup of items
 [[nodiscard]] std::string itemId(std::string_view list, int position);
 [[nodiscard]] std::string menuId(std::string_view entry); // the menu a submenu entry opens
+// The element that holds a field and takes the focus for it: a list's edit field, else the
+// field's control.
+[[nodiscard]] std::string fieldElementId(Field field);
 
 // A CSS declaration of the font of a layout key: the designed family first, its look-alike
 // where the family is missing.
