@@ -1,5 +1,6 @@
 // layout-table: prints the window's tables for the page's build script and its tests, one record
 // a line, tab-separated, the record's type first:
+//   window WIDTH HEIGHT the client area in pixels
 //   control NAME KIND LEFT TOP WIDTH HEIGHT HIDDEN SPOKEN FIELD
 //           each control, then each separator line (kind "line", 15 twips high): place and size
 //           in twips, 1 when never shown, the name a screen reader should say, and the field it
@@ -51,6 +52,8 @@ std::string accessPath(const layout::MenuEntry &entry)
 
 int main()
 {
+    std::cout << "window\t" << layout::kClientWidth / layout::kTwipsPerPixel << '\t'
+              << layout::kClientHeight / layout::kTwipsPerPixel << '\n';
     for (const layout::Control &control : layout::kControls) {
         const layout::Rect &place = control.place;
         std::cout << "control\t" << control.name << '\t' << kKinds[static_cast<int>(control.kind)]

@@ -1,6 +1,5 @@
 #include "web/page.h"
 
-#include "core/number_text.h"
 #include "web/dom.h"
 #include "web/html.h"
 #include "web/window_markup.h"
@@ -30,10 +29,6 @@ void Page::start(val self)
 {
     m_self = std::move(self);
     m_document.set("title", std::string(layout::kWindowTitle));
-    // The menus and the message speak in the toolkit's font, the window in its own.
-    m_document["body"]["style"].set("cssText", page::toolkitFontStyle());
-    const val main = m_document.call<val>("querySelector", std::string("main"));
-    main.call<void>("insertAdjacentHTML", std::string("beforeend"), page::windowMarkup());
     m_window = page::elementById("window");
     m_calculate = page::elementById(calculateButton().name);
 
@@ -55,8 +50,6 @@ void Page::start(val self)
         listen(m_document, type);
     listen(m_list->edit(), "wheel");
     listen(page::elementById("message"), "close");
-    listen(val::global("window"), "resize");
-    fitToViewport();
 }
 
 void Page::listen(const val &target, const char *type) const
@@ -69,9 +62,7 @@ void Page::handleEvent(val event)
     if (m_ended)
         return;
     const std::string type = event["type"].as<std::string>();
-    if (type == "resize") {
-        fitToViewport();
-    } else if (type == "close") { // OK or Escape
+    if (type == "close") { // OK or Escape
         closeMessage();
     } else if (type == "keydown") {
         onKey(event);
@@ -173,20 +164,6 @@ void Page::endProgram()
             .set("id", "ended")
             .text(std::string(kProgramTitle) + " has ended. You can close this tab.")
             .markup());
-}
-
-// Narrower viewports scale the whole window down to fit; wider ones show it at 1:1. Zoom, not a
-// transform, so that the page lays out, scrolls and hit-tests at the scaled size.
-void Page::fitToViewport()
-{
-    const int width = layout::kClientWidth / layout::kTwipsPerPixel;
-    // A media query needs no layout; only a narrow viewport asks for the exact width.
-    const std::string wide = "(min-width: " + std::to_string(width) + "px)";
-    const bool narrow = !val::global("window").call<val>("matchMedia", wide)["matches"].as<bool>();
-    const double available
-        = narrow ? m_document["documentElement"]["clientWidth"].as<double>() : width;
-    const double scale = available > 0 ? std::min(1.0, available / width) : 1.0;
-    m_window["style"].set("zoom", scale < 1.0 ? formatNumber(scale) : "");
 }
 
 } // namespace vexlet

@@ -1,9 +1,9 @@
 #pragma once
 
-// The window as a page: built into the template's main element from the layout table, with its
-// menu bar, its species list and its message. The page's script creates one Page and calls
-// start(); from then on the Page is the listener of every event the window handles, hands each
-// to the control it concerns, and runs the commands on its fields.
+// The window as a page, with its menu bar, its species list and its message. The page shows the
+// window as the build wrote it; its script creates one Page and calls start(), and from then
+// on the Page is the listener of every event the window handles, hands each to the control it
+// concerns, and runs the commands on its fields.
 
 #include "form/commands.h"
 #include "web/combo_box.h"
@@ -35,7 +35,6 @@ private:
     void onFocusOut(const emscripten::val &event);
     void run(const layout::MenuEntry &entry);
     void closeMessage();
-    void fitToViewport();
 
     void showInformation(std::string_view title, std::string_view prompt) override;
     void endProgram() override;

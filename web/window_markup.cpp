@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <vector>
 
 namespace vexlet::page {
 
@@ -57,20 +58,28 @@ std::string placeStyle(const layout::Rect &place)
         + ";width:" + pixels(place.width) + ";height:" + pixels(place.height) + ";";
 }
 
-std::string controlStyle(const layout::Control &control)
+std::string_view fontName(layout::FontKey key)
+{
+    constexpr std::array<std::string_view, layout::kFontKeys.size()> names
+        = {"D", "F1", "F2", "F3", "F4", "F5"};
+    return names[static_cast<std::size_t>(key)];
+}
+
+// The classes of a control's look: its font, alignment, frame, wrapping and visibility. Its
+// place and colours are rules of its own.
+std::string controlClasses(const layout::Control &control, std::string_view kind)
 {
     const layout::Look &look = control.look;
-    std::string style = placeStyle(control.place) + fontStyle(control.font);
+    std::string classes = std::string(kind) + " f-" + std::string(fontName(control.font));
     if (control.kind != ControlKind::button)
-        style += "text-align:" + std::string(alignText(look.align)) + ";";
+        classes += " a-" + std::string(alignText(look.align));
+    if (look.border)
+        classes += " sunken";
     if (look.wraps)
-        style += "white-space:normal;";
+        classes += " wraps";
     if (look.hidden)
-        style += "visibility:hidden;";
-    if (look.colour)
-        style += "color:" + colourText(*look.colour) + ";background:" + colourText(layout::kBlack)
-            + ";";
-    return style;
+        classes += " concealed";
+    return classes;
 }
 
 // What a screen reader says of the control, where it is not its caption or its label's.
@@ -80,12 +89,10 @@ std::string spokenName(const layout::Control &control)
 }
 
 Element controlElement(std::string_view tag, const layout::Control &control,
-                       std::string_view classes = "control")
+                       std::string_view kind = "control")
 {
     Element element(tag);
-    element.set("id", control.name)
-        .set("class", std::string(classes) + (control.look.border ? " sunken" : ""))
-        .set("style", controlStyle(control));
+    element.set("id", control.name).set("class", controlClasses(control, kind));
     return element;
 }
 
@@ -272,19 +279,11 @@ std::string fontStyle(layout::FontKey key)
     return fontDeclaration(layout::fontInfo(key));
 }
 
-std::string toolkitFontStyle()
-{
-    return fontDeclaration(kToolkitFont);
-}
-
 std::string windowMarkup()
 {
     // The menu bar is reached by its access keys and F10, as on the desktop, not by Tab.
     Element menuBar = menuElement("", "ul");
-    menuBar.set("class", "menubar")
-        .set("role", "menubar")
-        .set("aria-label", "Menu")
-        .set("style", toolkitFontStyle());
+    menuBar.set("class", "menubar").set("role", "menubar").set("aria-label", "Menu");
 
     std::array<const layout::Control *, layout::kControls.size()> inKeyboardOrder {};
     std::transform(layout::kControls.begin(), layout::kControls.end(), inKeyboardOrder.begin(),
@@ -292,29 +291,55 @@ std::string windowMarkup()
     std::sort(inKeyboardOrder.begin(), inKeyboardOrder.end(),
               [](const auto *a, const auto *b) { return a->tab < b->tab; });
     Element client("div");
-    client.set("id", "client")
-        .set("class", "client")
-        .set("style",
-             "width:" + pixels(layout::kClientWidth) + ";height:" + pixels(layout::kClientHeight)
-                 + ";");
+    client.set("id", "client").set("class", "client");
     for (const layout::Control *control : inKeyboardOrder)
         client.append(controlMarkup(*control));
-    for (const layout::Line &line : layout::kLines) {
-        client.append(Element("div")
-                          .set("id", line.name)
-                          .set("class", "line")
-                          .set("role", "separator")
-                          .set("style",
-                               "left:" + pixels(line.x1) + ";top:" + pixels(line.y)
-                                   + ";width:" + pixels(line.x2 - line.x1) + ";"));
-    }
+    for (const layout::Line &line : layout::kLines)
+        client.append(
+            Element("div").set("id", line.name).set("class", "line").set("role", "separator"));
     return Element("div")
         .set("id", "window")
-        .set("class", "window")
-        .set("style", fontStyle(layout::FontKey::D))
+        .set("class", "window f-D")
         .append(menuBar)
         .append(client)
         .markup();
+}
+
+std::string windowLookStyle()
+{
+    std::string style = "body,.menubar{" + fontDeclaration(kToolkitFont) + "}";
+    for (layout::FontKey key : layout::kFontKeys)
+        style += ".f-" + std::string(fontName(key)) + "{" + fontStyle(key) + "}";
+    // The value displays, a rule for each colour.
+    std::vector<layout::Rgb> colours;
+    for (const layout::Control &control : layout::kControls) {
+        const auto colour = control.look.colour;
+        if (colour && std::find(colours.begin(), colours.end(), *colour) == colours.end())
+            colours.push_back(*colour);
+    }
+    for (const layout::Rgb colour : colours) {
+        std::string selector;
+        for (const layout::Control &control : layout::kControls) {
+            if (control.look.colour == colour)
+                selector += (selector.empty() ? "#" : ",#") + std::string(control.name);
+        }
+        style += selector + "{color:" + colourText(colour)
+            + ";background:" + colourText(layout::kBlack) + "}";
+    }
+    return style;
+}
+
+std::string windowPlaceStyle()
+{
+    std::string style = ".client{width:" + pixels(layout::kClientWidth)
+        + ";height:" + pixels(layout::kClientHeight) + "}";
+    for (const layout::Control &control : layout::kControls)
+        style += "#" + std::string(control.name) + "{" + placeStyle(control.place) + "}";
+    for (const layout::Line &line : layout::kLines) {
+        style += "#" + std::string(line.name) + "{left:" + pixels(line.x1)
+            + ";top:" + pixels(line.y) + ";width:" + pixels(line.x2 - line.x1) + "}";
+    }
+    return style;
 }
 
 std::string itemMarkup(std::string_view list, int position, std::string_view text)

@@ -1,9 +1,9 @@
 #pragma once
 
-// The window as markup, built from the layout table: its menu bar and its client area. Every
-// control is the element its kind asks for, placed at its rectangle and named for screen
-// readers; the controls stand in the document in the designed keyboard order, so that Tab
-// follows it with no tabindex of their own.
+// The window as markup and style sheets, built from the layout table when the page is built: its
+// menu bar and its client area. Every control is the element its kind asks for, named for
+// screen readers; the controls stand in the document in the designed keyboard order, so that
+// Tab follows it with no tabindex of their own.
 
 #include "form/window_layout.h"
 
@@ -24,11 +24,14 @@ namespace vexlet::page {
 // A CSS declaration of the font of a layout key: the designed family first, its look-alike
 // where the family is missing.
 [[nodiscard]] std::string fontStyle(layout::FontKey key);
-// The font of the menus and the message, the toolkit's own, as on the desktop.
-[[nodiscard]] std::string toolkitFontStyle();
 
-// The window: the menu bar, then the client area.
+// The window: the menu bar, then the client area. Its look is in three style sheets: what
+// every layout shares (fonts, the value displays' colours; the page's own text, the menus and
+// the message, in the toolkit's font as on the desktop), and each control's place in the
+// window and on a phone (phone_layout.h).
 [[nodiscard]] std::string windowMarkup();
+[[nodiscard]] std::string windowLookStyle();
+[[nodiscard]] std::string windowPlaceStyle();
 // One item of a list's popup.
 [[nodiscard]] std::string itemMarkup(std::string_view list, int position, std::string_view text);
 

@@ -3,8 +3,9 @@
 layout table (as `layout-table` prints it): its security policy, exactly the directives the page
 needs; in Chromium's accessibility tree every control with the role of its kind and the name of
 the table, every value display a label with the number it shows after real input, and the
-message a named alert dialog; on a 360 px wide touch screen the whole window in view and
-Calculate answering a tap; the same page from a web server on this machine; and not one error
+message a named alert dialog; on touch screens 320 and 360 px wide no sideways scrolling, no
+text under 12 px, every control a finger uses at least 44 px each way, and Calculate answering a
+tap; the same page from a web server on this machine; and not one error
 in the browser's console, where a request that the policy refused would show.
 
 usage: page_checks.py PAGE LAYOUT-TABLE-COMMAND...
@@ -19,7 +20,7 @@ import os
 import sys
 import threading
 
-from page_drive import Page, Table, start_browser
+from page_drive import HELPERS, Page, Table, start_browser
 from page_keys import press
 from selenium.webdriver.common.keys import Keys
 
@@ -33,41 +34,41 @@ def fail(message):
 
 
 class PolicyAndScripts(html.parser.HTMLParser):
-    """The page's Content-Security-Policy and the text of its inline scripts."""
+    """The page's Content-Security-Policy and the text of its inline scripts and style sheets."""
 
     def __init__(self):
         super().__init__(convert_charrefs=False)
         self.policy = None
-        self.scripts = []
-        self.in_script = False
+        self.scripts, self.styles = [], []
+        self.inside = None
 
     def handle_starttag(self, tag, attributes):
         attributes = dict(attributes)
         if tag == "meta" and attributes.get("http-equiv") == "Content-Security-Policy":
             self.policy = attributes["content"]
-        self.in_script = tag == "script"
-        if self.in_script:
-            self.scripts.append("")
+        self.inside = {"script": self.scripts, "style": self.styles}.get(tag)
+        if self.inside is not None:
+            self.inside.append("")
 
     def handle_endtag(self, tag):
-        self.in_script = False
+        self.inside = None
 
     def handle_data(self, data):
-        if self.in_script:
-            self.scripts[-1] += data
+        if self.inside is not None:
+            self.inside[-1] += data
 
 
 def check_policy(page_path):
-    """The policy allows the page's own scripts by their hashes, the WebAssembly they compile
-    (which the script fetches from its own data URL), inline styles and the embedded fonts, and
+    """The policy allows the page's own scripts and style sheets by their hashes, the WebAssembly
+    the script compiles (which it fetches from its own data URL) and the embedded fonts, and
     nothing else: a source added to any directive fails."""
     parser = PolicyAndScripts()
     with open(page_path, encoding="utf-8") as file:
         parser.feed(file.read())
-    hashes = ["'sha256-" + base64.b64encode(hashlib.sha256(code.encode()).digest()).decode() + "'"
-              for code in parser.scripts]
-    needed = {"default-src": ["'none'"], "script-src": sorted(hashes + ["'wasm-unsafe-eval'"]),
-              "style-src": ["'unsafe-inline'"], "font-src": ["data:"], "connect-src": ["data:"],
+    scripts, styles = ([f"'sha256-{base64.b64encode(hashlib.sha256(text.encode()).digest()).decode()}'"
+                        for text in texts] for texts in (parser.scripts, parser.styles))
+    needed = {"default-src": ["'none'"], "script-src": sorted(scripts + ["'wasm-unsafe-eval'"]),
+              "style-src": sorted(styles), "font-src": ["data:"], "connect-src": ["data:"],
               "base-uri": ["'none'"], "form-action": ["'none'"]}
     policy = {}
     for directive in filter(None, (part.strip() for part in parser.policy.split(";"))):
@@ -75,7 +76,8 @@ def check_policy(page_path):
         policy[name] = sorted(sources)
     if policy != needed:
         fail(f"the security policy is {policy}, not {needed}")
-    print(f"the security policy names {len(hashes)} scripts by their hashes and no more")
+    print(f"the security policy names {len(scripts)} scripts and {len(styles)} style sheet by "
+          "their hashes and no more")
 
 
 def accessibility_nodes(browser):
@@ -160,29 +162,68 @@ def check_message(browser, page):
     print(f"message   {summary[0]:<9} {summary[1]:<34} {summary[2]}")
 
 
-def check_small_touch_screen(page_path, table):
-    browser = start_browser(page_path)
-    try:
-        browser.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
-            "width": 360, "height": 640, "deviceScaleFactor": 3, "mobile": True})
-        browser.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": True})
-        right = browser.execute_script(
-            "return document.getElementById('window').getBoundingClientRect().right")
-        if right > browser.execute_script("return document.documentElement.clientWidth") + 0.5:
-            fail(f"at 360 px the window reaches {right} px")
-        page = Page(browser, table)
-        page.play("pick", "26", open("/dev/null", "w"))
-        box = browser.execute_script(
-            "return document.getElementById('calculate').getBoundingClientRect().toJSON()")
-        point = {"x": box["x"] + box["width"] / 2, "y": box["y"] + box["height"] / 2}
-        for kind, points in (("touchStart", [point]), ("touchEnd", [])):
-            browser.execute_cdp_cmd("Input.dispatchTouchEvent", {"type": kind,
-                                                                 "touchPoints": points})
-        if page.show(["exp"]) != ["157"]:
-            fail("a tap on Calculate at 360 px did not calculate")
-        print(f"at 360 px the window fits ({right:.0f} px) and answers a tap")
-    finally:
-        browser.quit()
+# On a phone: how far the page scrolls sideways; the smallest text; and for each control a
+# finger uses (any that is neither read-only nor disabled, and the menu entries, all open), the
+# larger of its own box and its label's.
+PHONE = HELPERS + """
+const rendered = e => e.getClientRects().length > 0 && getComputedStyle(e).visibility === 'visible';
+const texts = [];
+const walker = document.createTreeWalker(document.body, NodeFilter.SHOW_TEXT);
+while (walker.nextNode()) {
+  const parent = walker.currentNode.parentElement;
+  if (walker.currentNode.data.trim() && rendered(parent))
+    texts.push([parseFloat(getComputedStyle(parent).fontSize), walker.currentNode.data.trim()]);
+}
+const size = e => { const b = e.getBoundingClientRect(); return [b.width, b.height]; };
+const larger = (a, b) => Math.min(...a) >= Math.min(...b) ? a : b;
+const usable = e => focusable(e).matches('input, button') && !focusable(e).readOnly
+  && !focusable(e).disabled;
+const targets = [...arguments[0].map(name => document.getElementById(name)).filter(usable),
+                 ...document.querySelectorAll('[role=menuitem]')]
+  .map(e => { const label = document.querySelector(`label[for="${focusable(e).id}"]`);
+              return [e.id, label ? larger(size(e), size(label)) : size(e)]; });
+return [document.documentElement.scrollWidth - document.documentElement.clientWidth,
+        texts.sort((a, b) => a[0] - b[0])[0], targets];"""
+
+
+def check_phone(page_path, table):
+    """At 320 and 360 CSS px on a touch screen: no sideways scrolling, no text under 12 px, every
+    control a finger uses a target of at least 44 × 44 px, and Calculate answering a tap."""
+    for width in (320, 360):
+        browser = start_browser(page_path)
+        try:
+            browser.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+                "width": width, "height": 640, "deviceScaleFactor": 3, "mobile": True})
+            browser.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": True})
+            page = Page(browser, table)
+            names = [c["name"] for c in table.controls if c["kind"] != "line"
+                     and not c["hidden"]]
+            press(browser, "Alt+f ArrowRight")
+            overflow, (smallest, text), targets = browser.execute_script(PHONE, names)
+            press(browser, "Escape Escape Escape")
+            if overflow > 0:
+                fail(f"at {width} px the page scrolls {overflow} px sideways")
+            if smallest < 12:
+                fail(f"at {width} px {text!r} is {smallest} px high")
+            small = [(name, box) for name, box in targets if min(box) < 44]
+            if small:
+                fail(f"at {width} px these targets are under 44 x 44 px: {small}")
+            name, box = min(targets, key=lambda target: min(target[1]))
+            page.play("pick", "26", open("/dev/null", "w"))
+            tap = browser.execute_script(
+                "return document.getElementById(arguments[0]).getBoundingClientRect().toJSON()",
+                next(command for command, keys in table.commands.items() if keys is None))
+            point = {"x": tap["x"] + tap["width"] / 2, "y": tap["y"] + tap["height"] / 2}
+            for kind, points in (("touchStart", [point]), ("touchEnd", [])):
+                browser.execute_cdp_cmd("Input.dispatchTouchEvent", {"type": kind,
+                                                                     "touchPoints": points})
+            if page.show(["exp"]) != ["157"]:
+                fail(f"a tap on Calculate at {width} px did not calculate")
+            print(f"at {width} px: no sideways scrolling; smallest text {smallest} px "
+                  f"({text!r}); smallest of {len(targets)} targets {name}, "
+                  f"{box[0]:.0f} x {box[1]:.0f} px; a tap calculates")
+        finally:
+            browser.quit()
 
 
 def check_served(page_path):
@@ -227,7 +268,7 @@ def main():
         check_console(browser)
     finally:
         browser.quit()
-    check_small_touch_screen(page_path, table)
+    check_phone(page_path, table)
     check_served(page_path)
 
 

@@ -5,7 +5,9 @@ input method for characters no key types) and prints what the user would read, l
 as vexlet-drive prints it. The fields, the commands and their access keys come from the layout
 table; `show-layout` reads every control from what the browser computes for it.
 
-usage: page_drive.py PAGE LAYOUT-TABLE-COMMAND... < script
+usage: page_drive.py [--phone WIDTH] PAGE LAYOUT-TABLE-COMMAND... < script
+
+--phone shows the page on a phone's screen that many CSS pixels wide.
 """
 
 import re
@@ -121,13 +123,16 @@ class Table:
                          for r in records if r[0] == "command"}
 
 
-def start_browser(page, width=600, height=700):
+def start_browser(page, width=600, height=700, phone=None):
     options = Options()
     options.binary_location = "/usr/bin/chromium"
     for argument in ("--headless=new", "--no-sandbox", "--disable-gpu",
                      f"--window-size={width},{height}"):
         options.add_argument(argument)
     browser = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+    if phone:
+        browser.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+            "width": phone, "height": 740, "deviceScaleFactor": 3, "mobile": True})
     browser.get(page if "://" in page else "file://" + page)
     for _ in range(100):
         if browser.execute_script(IS_READY):
@@ -260,12 +265,16 @@ class Page:
 
 
 def main():
-    page_path, *table_command = sys.argv[1:]
+    arguments = sys.argv[1:]
+    phone = None
+    if arguments[:1] == ["--phone"]:
+        phone, arguments = int(arguments[1]), arguments[2:]
+    page_path, *table_command = arguments
     lines = sys.stdin.buffer.read().decode("utf-8", "surrogateescape").split("\n")
     if lines and lines[-1] == "":
         lines.pop()
     table = Table(table_command)
-    browser = start_browser(page_path)
+    browser = start_browser(page_path, phone=phone)
     page = Page(browser, table)
     out = sys.stdout
     status = 0
