@@ -30,10 +30,10 @@ declare -A groups=(
     # file and dpkg-shlibdeps find the package's library dependencies; the checks a
     # distribution's reviewer runs
     [package]="file dpkg-dev desktop-file-utils lintian devscripts appstream"
-    # emscripten, the number text's libraries, and fontconfig and fontTools to find the look-alike
-    # fonts and embed them, subset
+    # emscripten, the number text's libraries, fontconfig and fontTools to find the look-alike
+    # fonts and embed them, subset, and rsvg-convert for the installed page's icons
     [web]="cmake ninja-build emscripten libfast-float-dev libfmt-dev fontconfig python3-fonttools
-           python3-brotli $fonts"
+           python3-brotli librsvg2-bin $fonts"
 )
 
 # The page's accessibility audit, axe-core, comes from the npm registry at the version that

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the page, vexlet-finder.html: the window in one self-contained file that any browser
-# opens offline, from a file or a web server. Prints its path.
+# opens offline, from a file or a web server; and the site, a folder to serve from a web server,
+# where the page installs as an app and works offline. Prints the page's path, then the site's.
 #
 # usage: tools/web.sh
 set -euo pipefail
@@ -9,3 +10,4 @@ tools/install-deps.sh web
 cmake --preset web >/dev/null
 cmake --build --preset web --target page >/dev/null
 echo "$PWD/build/web/web/vexlet-finder.html"
+echo "$PWD/build/web/web/site"

@@ -5,16 +5,27 @@ fonts that the layout table names for the window's fonts, each subset to the cha
 window draws (printable ASCII) and embedded as WOFF2, and a security policy that names the
 page's scripts and style sheets by their hashes.
 
-usage: build-page.py TEMPLATE SCRIPT TITLE OUTPUT NODE LAYOUT-TABLE PAGE-PARTS
+With --site, also the page as an app that installs and works offline, for a web server: the
+same page as index.html with its manifest and the registration of its service worker, the
+manifest, the worker and the icons, rendered from the program's icon.
+
+usage: build-page.py --template T --script S --title TITLE --node NODE --table LAYOUT-TABLE
+                     --parts PAGE-PARTS --output PAGE
+                     [--site DIR --worker W --icon SVG --name NAME --short-name SHORT
+                      --description TEXT]
 """
 
+import argparse
 import base64
 import hashlib
 import html
 import io
+import json
+import os
 import re
 import subprocess
 import sys
+import xml.etree.ElementTree as ElementTree
 
 from fontTools import subset
 
@@ -71,29 +82,99 @@ def hashes(page, tag):
         for code in re.findall(f"<{tag}>(.*?)</{tag}>", page, re.DOTALL))
 
 
+# The site's colours: the window's.
+THEME = "#efefef"
+ICONS = [("icon-192.png", 192, "any"), ("icon-512.png", 512, "any"),
+         ("icon-maskable-512.png", 512, "maskable")]
+# What the site adds to the page: its manifest, its icon, and its worker, which the policy
+# allows from the site itself and nowhere else.
+SITE_HEAD = f"""<link rel="manifest" href="manifest.webmanifest">
+<link rel="icon" href="icon-192.png">
+<meta name="theme-color" content="{THEME}">
+<script>
+if ("serviceWorker" in navigator) navigator.serviceWorker.register("service-worker.js");
+</script>"""
+SITE_POLICY = "; manifest-src 'self'; img-src 'self'; worker-src 'self'"
+
+
+def with_policy(page):
+    """The page with its security policy naming its scripts and style sheets by their hashes.
+    The policy stands before them, so the first marks are the policy's."""
+    page = page.replace("{{script-hashes}}", hashes(page, "script"), 1)
+    return page.replace("{{style-hashes}}", hashes(page, "style"), 1)
+
+
+def maskable_icon(svg_path):
+    """The icon on a square of the window's colour, small enough that a mask of any shape (the
+    safe zone, a circle of 80 % of the side) leaves all of it."""
+    ElementTree.register_namespace("", "http://www.w3.org/2000/svg")
+    icon = ElementTree.parse(svg_path).getroot()
+    icon.set("x", "96")
+    icon.set("y", "96")
+    icon.set("width", "320")
+    icon.set("height", "320")
+    square = ElementTree.Element(icon.tag, {"width": "512", "height": "512",
+                                            "viewBox": "0 0 512 512"})
+    ElementTree.SubElement(square, icon.tag.replace("svg", "rect"),
+                           {"width": "512", "height": "512", "fill": THEME})
+    square.append(icon)
+    return ElementTree.tostring(square)
+
+
+def write_site(arguments, page):
+    os.makedirs(arguments.site, exist_ok=True)
+    site_page = with_policy(page.replace("{{site-head}}", SITE_HEAD)
+                            .replace("{{site-policy}}", SITE_POLICY))
+    files = {"index.html": site_page.encode()}
+    for name, size, purpose in ICONS:
+        source = maskable_icon(arguments.icon) if purpose == "maskable" else None
+        files[name] = subprocess.run(
+            ["rsvg-convert", "--width", str(size), "--height", str(size)]
+            + ([] if source else [arguments.icon]),
+            input=source, capture_output=True, check=True).stdout
+    manifest = {"name": arguments.name, "short_name": arguments.short_name,
+                "description": arguments.description, "start_url": ".", "scope": ".",
+                "display": "standalone", "background_color": THEME, "theme_color": THEME,
+                "icons": [{"src": name, "sizes": f"{size}x{size}", "type": "image/png",
+                           "purpose": purpose} for name, size, purpose in ICONS]}
+    files["manifest.webmanifest"] = (json.dumps(manifest, indent=2) + "\n").encode()
+    # The worker's version names the files it keeps: a new page makes a new worker.
+    version = hashlib.sha256(b"".join(files[name] for name in sorted(files))).hexdigest()[:16]
+    with open(arguments.worker, encoding="utf-8") as file:
+        worker = file.read().replace("{{version}}", version)
+    files["service-worker.js"] = worker.replace("{{files}}", json.dumps(sorted(files))).encode()
+    for name, data in files.items():
+        with open(os.path.join(arguments.site, name), "wb") as file:
+            file.write(data)
+
+
 def main():
-    template, script, title, output, node, table_program, parts_program = sys.argv[1:]
-    run = lambda *command: subprocess.run([node, *command], capture_output=True, text=True,
-                                          check=True).stdout
-    table = run(table_program)
+    parser = argparse.ArgumentParser()
+    for option in ("template", "script", "title", "node", "table", "parts", "output"):
+        parser.add_argument("--" + option, required=True)
+    for option in ("site", "worker", "icon", "name", "short-name", "description"):
+        parser.add_argument("--" + option)
+    arguments = parser.parse_args()
+    run = lambda *command: subprocess.run([arguments.node, *command], capture_output=True,
+                                          text=True, check=True).stdout
+    table = run(arguments.table)
     width = next(line.split("\t")[1] for line in table.splitlines() if line.startswith("window\t"))
-    with open(template, encoding="utf-8") as file:
+    with open(arguments.template, encoding="utf-8") as file:
         page = file.read()
-    with open(script, encoding="utf-8") as file:
+    with open(arguments.script, encoding="utf-8") as file:
         code = file.read().replace("</script", "<\\/script")
     notices, rules = font_faces(table)
-    page = page.replace("{{title}}", html.escape(title))
+    page = page.replace("{{title}}", html.escape(arguments.title))
     page = page.replace("{{font-notices}}", html.escape(notices)).replace("{{fonts}}", rules)
     page = page.replace("{{window-width}}", width)
     page = page.replace("{{phone-width}}", f"{int(width) - 1}.98")
     for part in ("look", "window", "phone", "markup"):
-        page = page.replace("{{" + part + "}}", run(parts_program, part).strip())
+        page = page.replace("{{" + part + "}}", run(arguments.parts, part).strip())
     page = page.replace("{{script}}", code)
-    # The policy stands before the scripts and styles, so the first marks are the policy's.
-    page = page.replace("{{script-hashes}}", hashes(page, "script"), 1)
-    page = page.replace("{{style-hashes}}", hashes(page, "style"), 1)
-    with open(output, "w", encoding="utf-8") as file:
-        file.write(page)
+    with open(arguments.output, "w", encoding="utf-8") as file:
+        file.write(with_policy(page.replace("{{site-head}}\n", "").replace("{{site-policy}}", "")))
+    if arguments.site:
+        write_site(arguments, page)
 
 
 if __name__ == "__main__":
