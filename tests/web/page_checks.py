@@ -58,10 +58,11 @@ class PolicyAndScripts(html.parser.HTMLParser):
             self.inside[-1] += data
 
 
-def check_policy(page_path):
+def check_policy(page_path, extra=None):
     """The policy allows the page's own scripts and style sheets by their hashes, the WebAssembly
     the script compiles (which it fetches from its own data URL) and the embedded fonts, and
-    nothing else: a source added to any directive fails."""
+    nothing else: a source added to any directive fails. `extra` names what else a page may
+    allow."""
     parser = PolicyAndScripts()
     with open(page_path, encoding="utf-8") as file:
         parser.feed(file.read())
@@ -69,7 +70,7 @@ def check_policy(page_path):
                         for text in texts] for texts in (parser.scripts, parser.styles))
     needed = {"default-src": ["'none'"], "script-src": sorted(scripts + ["'wasm-unsafe-eval'"]),
               "style-src": sorted(styles), "font-src": ["data:"], "connect-src": ["data:"],
-              "base-uri": ["'none'"], "form-action": ["'none'"]}
+              "base-uri": ["'none'"], "form-action": ["'none'"], **(extra or {})}
     policy = {}
     for directive in filter(None, (part.strip() for part in parser.policy.split(";"))):
         name, *sources = directive.split()

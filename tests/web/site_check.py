@@ -1,5 +1,6 @@
 #!/usr/bin/python3
-"""The page as an app, served from a web server on 127.0.0.1 to headless Chromium: its manifest
+"""The page as an app, served from a web server on 127.0.0.1 to headless Chromium: its security
+policy, the page's with its manifest, icons and worker from the site alone; its manifest
 without errors and no installability errors (as Chromium reports them through CDP); after the
 first load its service worker controls the page; with the network switched off a reload shows
 the window and a Calculate gives what it gave online; and a new version, once served, shows
@@ -17,7 +18,7 @@ import tempfile
 import threading
 import time
 
-from page_checks import check_console, fail
+from page_checks import check_console, check_policy, fail
 from page_drive import IS_READY, Page, Table, start_browser
 
 # The names of the caches the workers keep, once no worker is still installing.
@@ -70,6 +71,9 @@ def calculate(page, table):
 def main():
     site, *table_command = sys.argv[1:]
     table = Table(table_command)
+    # Its manifest, its icons and its worker, from the site itself.
+    check_policy(os.path.join(site, "index.html"), {
+        "manifest-src": ["'self'"], "img-src": ["'self'"], "worker-src": ["'self'"]})
     folder = tempfile.mkdtemp()
     shutil.copytree(site, folder, dirs_exist_ok=True)
     server = serve(folder)
