@@ -28,8 +28,8 @@ declare -A groups=(
             dbus at-spi2-core python3-pyatspi weston clang libclang-rt-14-dev
             chromium chromium-driver python3-selenium"
     # file and dpkg-shlibdeps find the package's library dependencies; the checks a
-    # distribution's reviewer runs
-    [package]="file dpkg-dev desktop-file-utils lintian devscripts appstream"
+    # distribution's reviewer runs; diffoscope shows how two builds differ
+    [package]="file dpkg-dev desktop-file-utils lintian devscripts appstream diffoscope"
     # emscripten, the number text's libraries, fontconfig and fontTools to find the look-alike
     # fonts and embed them, subset, and rsvg-convert for the installed page's icons
     [web]="cmake ninja-build emscripten libfast-float-dev libfmt-dev fontconfig python3-fonttools
