@@ -67,10 +67,10 @@ std::string_view fontName(layout::FontKey key)
 
 // The classes of a control's look: its font, alignment, frame, wrapping and visibility. Its
 // place and colours are rules of its own.
-std::string controlClasses(const layout::Control &control, std::string_view kind)
+std::string controlClasses(const layout::Control &control, std::string_view base)
 {
     const layout::Look &look = control.look;
-    std::string classes = std::string(kind) + " f-" + std::string(fontName(control.font));
+    std::string classes = std::string(base) + " f-" + std::string(fontName(control.font));
     if (control.kind != ControlKind::button)
         classes += " a-" + std::string(alignText(look.align));
     if (look.border)
@@ -89,10 +89,10 @@ std::string spokenName(const layout::Control &control)
 }
 
 Element controlElement(std::string_view tag, const layout::Control &control,
-                       std::string_view kind = "control")
+                       std::string_view base = "control")
 {
     Element element(tag);
-    element.set("id", control.name).set("class", controlClasses(control, kind));
+    element.set("id", control.name).set("class", controlClasses(control, base));
     return element;
 }
 
@@ -233,7 +233,8 @@ Element menuElement(std::string_view parent, std::string_view tag)
         holder.set("role", "none").append(item.append(captionElement(entry.caption)));
         if (opensMenu) {
             std::string label(entry.caption);
-            label.erase(label.find('&'), 1);
+            if (const std::size_t at = label.find('&'); at != std::string::npos)
+                label.erase(at, 1);
             holder.append(menuElement(entry.name, "ul")
                               .set("id", menuId(entry.name))
                               .set("role", "menu")
