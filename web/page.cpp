@@ -28,7 +28,6 @@ constexpr const layout::Control &calculateButton()
 void Page::start(val self)
 {
     m_self = std::move(self);
-    m_document.set("title", std::string(layout::kWindowTitle));
     m_window = page::elementById("window");
     m_calculate = page::elementById(calculateButton().name);
 
