@@ -155,8 +155,11 @@ def main():
     for option in ("site", "worker", "icon", "name", "short-name", "description"):
         parser.add_argument("--" + option)
     arguments = parser.parse_args()
-    run = lambda *command: subprocess.run([arguments.node, *command], capture_output=True,
-                                          text=True, check=True).stdout
+
+    def run(*command):
+        return subprocess.run([arguments.node, *command], capture_output=True, text=True,
+                              check=True).stdout
+
     table = run(arguments.table)
     width = next(line.split("\t")[1] for line in table.splitlines() if line.startswith("window\t"))
     with open(arguments.template, encoding="utf-8") as file:

@@ -114,56 +114,49 @@ bool MenuBar::onShortcut(const val &event)
 bool MenuBar::onKey(const val &event, const MenuEntry &entry)
 {
     const std::string key = event["key"].as<std::string>();
-    bool handled = true;
     if (key == "Tab") {
         leave(); // and the browser moves on from there
-        handled = false;
-    } else if (entry.parent.empty()) {
-        onBarKey(key, entry, handled);
-    } else {
-        onMenuKey(key, entry, handled);
+        return false;
     }
-    return handled;
+    if (key == "Home" || key == "End") {
+        const auto siblings = entriesOf(entry.parent);
+        focus(key == "Home" ? *siblings.front() : *siblings.back());
+        return true;
+    }
+    if (const MenuEntry *lettered = entryWithLetter(entry.parent, key)) {
+        activate(*lettered);
+        return true;
+    }
+    return entry.parent.empty() ? onBarKey(key, entry) : onMenuKey(key, entry);
 }
 
-void MenuBar::onBarKey(const std::string &key, const MenuEntry &entry, bool &handled)
+bool MenuBar::onBarKey(const std::string &key, const MenuEntry &entry)
 {
-    if (key == "ArrowDown" || key == "Enter" || key == " " || key == "ArrowUp") {
+    if (key == "ArrowDown" || key == "ArrowUp" || key == "Enter" || key == " ") {
         openOnFirst(entry, key == "ArrowUp");
     } else if (key == "ArrowRight" || key == "ArrowLeft") {
         const MenuEntry &next = sibling(entry, key == "ArrowRight" ? 1 : -1);
-        if (m_open.empty()) {
-            focus(next);
-        } else {
+        if (!m_open.empty())
             open(next);
-            focus(next);
-        }
-    } else if (key == "Home" || key == "End") {
-        const auto bar = entriesOf("");
-        focus(key == "Home" ? *bar.front() : *bar.back());
+        focus(next);
     } else if (key == "Escape") {
         if (m_open.empty())
             leave();
         else
             closeAll();
-    } else if (const MenuEntry *lettered = entryWithLetter("", key)) {
-        openOnFirst(*lettered);
     } else {
-        handled = false;
+        return false;
     }
+    return true;
 }
 
-void MenuBar::onMenuKey(const std::string &key, const MenuEntry &entry, bool &handled)
+bool MenuBar::onMenuKey(const std::string &key, const MenuEntry &entry)
 {
     const MenuEntry &parent = *parentOf(entry);
     const bool inSubmenu = !parent.parent.empty();
-    const bool opensMenu = entry.action == MenuAction::submenu;
     if (key == "ArrowDown" || key == "ArrowUp") {
         focus(sibling(entry, key == "ArrowDown" ? 1 : -1));
-    } else if (key == "Home" || key == "End") {
-        const auto siblings = entriesOf(entry.parent);
-        focus(key == "Home" ? *siblings.front() : *siblings.back());
-    } else if (key == "ArrowRight" && opensMenu) {
+    } else if (key == "ArrowRight" && entry.action == MenuAction::submenu) {
         openOnFirst(entry);
     } else if (key == "ArrowRight" || (key == "ArrowLeft" && !inSubmenu)) {
         openOnFirst(sibling(barEntryOf(entry), key == "ArrowRight" ? 1 : -1));
@@ -173,18 +166,11 @@ void MenuBar::onMenuKey(const std::string &key, const MenuEntry &entry, bool &ha
         showOpen(path);
         focus(parent);
     } else if (key == "Enter" || key == " ") {
-        if (opensMenu)
-            openOnFirst(entry);
-        else
-            choose(entry);
-    } else if (const MenuEntry *lettered = entryWithLetter(entry.parent, key)) {
-        if (lettered->action == MenuAction::submenu)
-            openOnFirst(*lettered);
-        else
-            choose(*lettered);
+        activate(entry);
     } else {
-        handled = false;
+        return false;
     }
+    return true;
 }
 
 void MenuBar::onPress(const val &event, const MenuEntry *entry)
@@ -218,13 +204,8 @@ void MenuBar::onHover(const MenuEntry &entry)
 {
     if (m_open.empty())
         return;
-    if (entry.parent.empty()) {
-        if (m_open.front() != &entry) {
-            open(entry);
-            focus(entry);
-        }
+    if (entry.parent.empty() && m_open.front() == &entry)
         return;
-    }
     auto path = pathTo(entry);
     if (entry.action != MenuAction::submenu)
         path.pop_back();
@@ -289,6 +270,14 @@ void MenuBar::showOpen(std::vector<const MenuEntry *> path)
                         std::string(isOpen ? "true" : "false"));
     }
     m_open = std::move(path);
+}
+
+void MenuBar::activate(const MenuEntry &entry)
+{
+    if (entry.action == MenuAction::submenu)
+        openOnFirst(entry);
+    else
+        choose(entry);
 }
 
 void MenuBar::choose(const MenuEntry &entry)

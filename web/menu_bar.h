@@ -59,9 +59,10 @@ private:
     void open(const layout::MenuEntry &entry);
     void openOnFirst(const layout::MenuEntry &entry, bool last = false);
     void showOpen(std::vector<const layout::MenuEntry *> path);
+    void activate(const layout::MenuEntry &entry);
     void choose(const layout::MenuEntry &entry);
-    void onBarKey(const std::string &key, const layout::MenuEntry &entry, bool &handled);
-    void onMenuKey(const std::string &key, const layout::MenuEntry &entry, bool &handled);
+    bool onBarKey(const std::string &key, const layout::MenuEntry &entry);
+    bool onMenuKey(const std::string &key, const layout::MenuEntry &entry);
 
     emscripten::val m_bar;
     Run m_run;

@@ -227,15 +227,21 @@ def check_phone(page_path, table):
             browser.quit()
 
 
-def check_served(page_path):
-    """The page from a static web server on the loopback address, as from a file."""
+def serve(folder):
+    """A quiet static web server for `folder` on the loopback address, in a thread of its own."""
     class Quiet(http.server.SimpleHTTPRequestHandler):
         def log_message(self, *args):
             pass
 
-    handler = functools.partial(Quiet, directory=os.path.dirname(page_path))
-    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+    server = http.server.ThreadingHTTPServer(
+        ("127.0.0.1", 0), functools.partial(Quiet, directory=folder))
     threading.Thread(target=server.serve_forever, daemon=True).start()
+    return server
+
+
+def check_served(page_path):
+    """The page from a static web server on the loopback address, as from a file."""
+    server = serve(os.path.dirname(page_path))
     url = f"http://127.0.0.1:{server.server_port}/{os.path.basename(page_path)}"
     try:
         browser = start_browser(url)

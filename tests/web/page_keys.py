@@ -79,15 +79,18 @@ SPECIAL = {"ArrowDown": Keys.ARROW_DOWN, "ArrowUp": Keys.ARROW_UP, "ArrowLeft": 
            "Space": Keys.SPACE}
 
 
+MODIFIERS = {"Alt": Keys.ALT, "Ctrl": Keys.CONTROL, "Shift": Keys.SHIFT}
+
+
 def press(browser, keys):
     actions = ActionChains(browser)
     for chord in keys.split():
         *modifiers, key = chord.split("+")
         for modifier in modifiers:
-            actions.key_down(Keys.ALT if modifier == "Alt" else Keys.CONTROL)
+            actions.key_down(MODIFIERS[modifier])
         actions.send_keys(SPECIAL.get(key, key))
         for modifier in reversed(modifiers):
-            actions.key_up(Keys.ALT if modifier == "Alt" else Keys.CONTROL)
+            actions.key_up(MODIFIERS[modifier])
     actions.perform()
 
 

@@ -9,16 +9,13 @@ after a counted number of loads. Not one error in the browser's console.
 usage: site_check.py SITE LAYOUT-TABLE-COMMAND...
 """
 
-import functools
-import http.server
 import os
 import shutil
 import sys
 import tempfile
-import threading
 import time
 
-from page_checks import check_console, check_policy, fail
+from page_checks import check_console, check_policy, fail, serve
 from page_drive import IS_READY, Page, Table, start_browser
 
 # The names of the caches the workers keep, once no worker is still installing.
@@ -40,17 +37,6 @@ navigator.serviceWorker.ready.then(registration => {
   })();
 });"""
 NEW_VERSION = "<!-- a new version -->"
-
-
-def serve(folder):
-    class Quiet(http.server.SimpleHTTPRequestHandler):
-        def log_message(self, *args):
-            pass
-
-    server = http.server.ThreadingHTTPServer(
-        ("127.0.0.1", 0), functools.partial(Quiet, directory=folder))
-    threading.Thread(target=server.serve_forever, daemon=True).start()
-    return server
 
 
 def load(browser, url):
