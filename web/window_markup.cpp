@@ -33,6 +33,21 @@ std::string fontDeclaration(const layout::FontInfo &info)
         + "', sans-serif;";
 }
 
+std::string fontStyle(layout::FontKey key)
+{
+    return fontDeclaration(layout::fontInfo(key));
+}
+
+std::string editId(std::string_view list)
+{
+    return std::string(list) + "-edit";
+}
+
+std::string itemId(std::string_view list, int position)
+{
+    return std::string(list) + "-" + std::to_string(position);
+}
+
 std::string colourText(layout::Rgb colour)
 {
     return "rgb(" + std::to_string(colour.red) + "," + std::to_string(colour.green) + ","
@@ -249,19 +264,9 @@ Element menuElement(std::string_view parent, std::string_view tag)
 
 } // namespace
 
-std::string editId(std::string_view list)
-{
-    return std::string(list) + "-edit";
-}
-
 std::string popupId(std::string_view list)
 {
     return std::string(list) + "-items";
-}
-
-std::string itemId(std::string_view list, int position)
-{
-    return std::string(list) + "-" + std::to_string(position);
 }
 
 std::string menuId(std::string_view entry)
@@ -273,11 +278,6 @@ std::string fieldElementId(Field field)
 {
     const FieldInfo &info = fieldInfo(field);
     return info.kind == ControlKind::comboBox ? editId(info.name) : std::string(info.name);
-}
-
-std::string fontStyle(layout::FontKey key)
-{
-    return fontDeclaration(layout::fontInfo(key));
 }
 
 std::string windowMarkup()

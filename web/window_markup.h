@@ -13,17 +13,11 @@
 namespace vexlet::page {
 
 // The ids the markup gives besides the control and menu entry names.
-[[nodiscard]] std::string editId(std::string_view list); // a list's edit field
 [[nodiscard]] std::string popupId(std::string_view list); // a list's popup of items
-[[nodiscard]] std::string itemId(std::string_view list, int position);
 [[nodiscard]] std::string menuId(std::string_view entry); // the menu a submenu entry opens
 // The element that holds a field and takes the focus for it: a list's edit field, else the
 // field's control.
 [[nodiscard]] std::string fieldElementId(Field field);
-
-// A CSS declaration of the font of a layout key: the designed family first, its look-alike
-// where the family is missing.
-[[nodiscard]] std::string fontStyle(layout::FontKey key);
 
 // The window: the menu bar, then the client area. Its look is in three style sheets: what
 // every layout shares (fonts, the value displays' colours; the page's own text, the menus and
