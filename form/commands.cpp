@@ -162,8 +162,7 @@ void runGrowthCommand(GrowthCurve curve, FormState &form, Platform &platform)
 
 void Form_Load(FormState &form)
 {
-    for (std::string_view label : listLabels())
-        form.appendItem(label);
+    form.appendItems(listLabels());
 }
 
 void calculate_Click(FormState &form, Platform &platform)

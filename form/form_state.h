@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -89,6 +90,13 @@ public:
 
     // The species list: items go to the end; the position is -1 when nothing is selected.
     virtual void appendItem(std::string_view item) = 0;
+    // Items in a row, each as appendItem adds it; a front-end that can add them in one step
+    // (the page, where each step is a call into the browser) does.
+    virtual void appendItems(std::span<const std::string_view> items)
+    {
+        for (std::string_view item : items)
+            appendItem(item);
+    }
     [[nodiscard]] virtual std::int16_t selectedPosition() const = 0;
 
     // Check fields.

@@ -50,12 +50,20 @@ void DomFormState::show(Field field, const std::string &text) const
     element(field).set(isTextBox ? "value" : "textContent", text);
 }
 
-// One call into the page per item: Form_Load appends 152 of them before the page is ready.
 void DomFormState::appendItem(std::string_view item)
 {
-    m_options.call<void>("insertAdjacentHTML", std::string("beforeend"),
-                         page::itemMarkup(fieldInfo(Field::vexlist).name, itemCount(), item));
-    if (m_current < 0)
+    appendItems({&item, 1});
+}
+
+// One call into the page for all of them: Form_Load appends 152 items before the page is ready.
+void DomFormState::appendItems(std::span<const std::string_view> items)
+{
+    std::string markup;
+    int position = itemCount();
+    for (std::string_view item : items)
+        markup += page::itemMarkup(fieldInfo(Field::vexlist).name, position++, item);
+    m_options.call<void>("insertAdjacentHTML", std::string("beforeend"), markup);
+    if (m_current < 0 && !items.empty())
         m_current = 0;
 }
 
