@@ -1,16 +1,16 @@
 #!/usr/bin/env python3
 """Builds the one-file page: the template with the window's markup and style sheets (so that
-it shows before the script runs), the linked script (which carries the wasm), the look-alike
-fonts that the layout table names for the window's fonts, each subset to the characters the
-window draws (printable ASCII) and embedded as WOFF2, and a security policy that names the
-page's scripts and style sheets by their hashes.
+it shows before the script runs), the linked script and its wasm, the look-alike fonts that the
+layout table names for the window's fonts, each subset to the characters the window draws
+(printable ASCII) and embedded as WOFF2, and a security policy that names the page's scripts and
+style sheets by their hashes.
 
 With --site, also the page as an app that installs and works offline, for a web server: the
 same page as index.html with its manifest and the registration of its service worker, the
 manifest, the worker and the icons, rendered from the program's icon.
 
-usage: build-page.py --template T --script S --title TITLE --node NODE --table LAYOUT-TABLE
-                     --parts PAGE-PARTS --output PAGE
+usage: build-page.py --template T --script S --wasm W --title TITLE --node NODE
+                     --table LAYOUT-TABLE --parts PAGE-PARTS --output PAGE
                      [--site DIR --worker W --icon SVG --name NAME --short-name SHORT
                       --description TEXT]
 """
@@ -150,7 +150,7 @@ def write_site(arguments, page):
 
 def main():
     parser = argparse.ArgumentParser()
-    for option in ("template", "script", "title", "node", "table", "parts", "output"):
+    for option in ("template", "script", "wasm", "title", "node", "table", "parts", "output"):
         parser.add_argument("--" + option, required=True)
     for option in ("site", "worker", "icon", "name", "short-name", "description"):
         parser.add_argument("--" + option)
@@ -174,6 +174,8 @@ def main():
     for part in ("look", "window", "phone", "markup"):
         page = page.replace("{{" + part + "}}", run(arguments.parts, part).strip())
     page = page.replace("{{script}}", code)
+    with open(arguments.wasm, "rb") as file:
+        page = page.replace("{{wasm}}", base64.b64encode(file.read()).decode())
     with open(arguments.output, "w", encoding="utf-8") as file:
         file.write(with_policy(page.replace("{{site-head}}\n", "").replace("{{site-policy}}", "")))
     if arguments.site:
