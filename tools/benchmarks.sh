@@ -17,5 +17,5 @@ build/ci/bench/ui_bench "${options[@]}" 2>/dev/null | grep '_median'
 echo "== start-up"
 tools/startup-bench.sh "${1:-15}"
 echo "== the page"
-page=$(tools/web.sh)
-bench/page_bench.py "$page" 40
+page=$(tools/web.sh | head -n 1)
+bench/page_bench.py "$page" 20
