@@ -62,8 +62,8 @@ class PolicyAndScripts(html.parser.HTMLParser):
 
 def check_policy(page_path, extra=None):
     """The policy allows the page's own scripts and style sheets by their hashes, the WebAssembly
-    the script compiles and the embedded fonts, and nothing else: a source added to any directive fails. `extra` names what else a page may
-    allow."""
+    the script compiles and the embedded fonts, and nothing else: a source added to any directive
+    fails. `extra` names what else a page may allow."""
     parser = PolicyAndScripts()
     with open(page_path, encoding="utf-8") as file:
         parser.feed(file.read())
