@@ -116,13 +116,6 @@ QRadioButton *createOptionButton(const layout::Control &control, QWidget *client
     return button;
 }
 
-// What a screen reader calls a control: its designed spoken name and detail ("HP, trained
-// maximum", "HP below average"); empty keeps the caption.
-QString spokenNameOf(const layout::Control &control)
-{
-    return toQString(control.speech.name) + toQString(control.speech.detail);
-}
-
 } // namespace
 
 void setupApplication()
@@ -284,7 +277,7 @@ void MainWindow::setupAccessibility()
 {
     for (std::size_t i = 0; i < layout::kControls.size(); ++i) {
         const layout::Control &control = layout::kControls[i];
-        if (const QString name = spokenNameOf(control); !name.isEmpty())
+        if (const QString name = toQString(control.speech.spokenName()); !name.isEmpty())
             m_controls[i]->setAccessibleName(name);
         const auto &field = control.speech.labels;
         auto *label = qobject_cast<QLabel *>(m_controls[i]);

@@ -15,6 +15,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace vexlet::layout {
@@ -128,6 +129,10 @@ struct Speech
     std::string_view name {};
     std::string_view detail {}; // follows the name: the grid column, "below average"
     std::optional<Field> labels {}; // a caption label: the field whose control it names
+
+    // What a screen reader calls the control ("HP, trained maximum", "HP below average"); empty
+    // keeps its caption or its label's.
+    [[nodiscard]] std::string spokenName() const { return std::string(name) + std::string(detail); }
 };
 
 struct Control

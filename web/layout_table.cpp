@@ -29,7 +29,7 @@ constexpr std::string_view kKinds[]
 // caption.
 std::string spokenName(const layout::Control &control)
 {
-    std::string name = std::string(control.speech.name) + std::string(control.speech.detail);
+    std::string name = control.speech.spokenName();
     if (!name.empty())
         return name;
     for (const layout::Control &other : layout::kControls) {

@@ -97,12 +97,6 @@ std::string controlClasses(const layout::Control &control, std::string_view base
     return classes;
 }
 
-// What a screen reader says of the control, where it is not its caption or its label's.
-std::string spokenName(const layout::Control &control)
-{
-    return std::string(control.speech.name) + std::string(control.speech.detail);
-}
-
 Element controlElement(std::string_view tag, const layout::Control &control,
                        std::string_view base = "control")
 {
@@ -116,7 +110,7 @@ Element controlElement(std::string_view tag, const layout::Control &control,
 // ("--------------->" is "gives") says so to screen readers only.
 Element labelElement(const layout::Control &control)
 {
-    const std::string spoken = spokenName(control);
+    const std::string spoken = control.speech.spokenName();
     if (control.speech.labels) {
         return controlElement("label", control)
             .set("for", fieldElementId(*control.speech.labels))
@@ -147,7 +141,7 @@ Element comboElement(const layout::Control &control)
         .set("spellcheck", "false")
         .set("value", control.caption)
         .flag("autofocus");
-    if (const std::string spoken = spokenName(control); !spoken.empty())
+    if (const std::string spoken = control.speech.spokenName(); !spoken.empty())
         edit.set("aria-label", spoken);
     return controlElement("div", control, "control combo")
         .append(edit)
@@ -164,7 +158,7 @@ Element comboElement(const layout::Control &control)
 Element inputElement(const layout::Control &control)
 {
     const layout::Look &look = control.look;
-    const std::string spoken = spokenName(control);
+    const std::string spoken = control.speech.spokenName();
     Element element = controlElement("input", control);
     switch (control.kind) {
     case ControlKind::textBox:
