@@ -9,6 +9,7 @@
 # usage: tools/release.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source tools/quietly.sh
 tools/install-deps.sh run package web
 export LC_ALL=C TZ=UTC
 umask 022
@@ -27,11 +28,11 @@ trap 'rm -rf "$scratch"' EXIT
 git -c tar.umask=022 archive --format=tar --prefix="$release/" HEAD | gzip -9n >"$out/$release.tar.gz"
 tar -xzf "$out/$release.tar.gz" -C "$scratch"
 cd "$scratch/$release"
-cmake --preset ci -DBUILD_TESTING=OFF -DVEXLET_BUILD_BENCHMARKS=OFF >/dev/null
-cmake --build --preset ci >/dev/null
-cpack --preset deb >"$scratch/cpack.log" 2>&1 || { cat "$scratch/cpack.log"; exit 1; }
-cmake --preset web -DBUILD_TESTING=OFF >/dev/null
-cmake --build --preset web --target page >/dev/null
+quietly cmake --preset ci -DBUILD_TESTING=OFF -DVEXLET_BUILD_BENCHMARKS=OFF
+quietly cmake --build --preset ci
+quietly cpack --preset deb
+quietly cmake --preset web -DBUILD_TESTING=OFF
+quietly cmake --build --preset web --target page
 
 cp build/package/"${name}"_*.deb build/web/web/"$name".html "$out"/
 tar --sort=name --mtime="@$SOURCE_DATE_EPOCH" --owner=0 --group=0 --numeric-owner \

@@ -3,7 +3,8 @@
 # its window. Without a display it says how to start it on a virtual one.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source tools/quietly.sh
 tools/install-deps.sh run
-cmake --preset release >/dev/null
-cmake --build --preset release --target vexlet-finder >/dev/null
+quietly cmake --preset release
+quietly cmake --build --preset release --target vexlet-finder
 exec build/release/desktop/vexlet-finder "$@"

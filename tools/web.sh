@@ -6,8 +6,9 @@
 # usage: tools/web.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source tools/quietly.sh
 tools/install-deps.sh web
-cmake --preset web >/dev/null
-cmake --build --preset web --target page >/dev/null
+quietly cmake --preset web
+quietly cmake --build --preset web --target page
 echo "$PWD/build/web/web/vexlet-finder.html"
 echo "$PWD/build/web/web/site"
