@@ -2,9 +2,10 @@
 # Makes every file a release ships, from the committed source alone, into
 # build/release/NAME-VERSION (its path printed last): the Debian package, the page, the site as
 # one archive, the source as a tarball, and SHA256SUMS over them. Two runs on the same commit give
-# the same bytes wherever the clone stands and whenever, whatever the caller's umask and locale:
-# every time stamp is the commit's (SOURCE_DATE_EPOCH), every archive lists its files in order
-# with fixed owners and modes, and the build names its folders by fixed names.
+# the same bytes wherever the clone stands, however it was checked out and whenever, whatever
+# the caller's umask and locale: every time stamp is the commit's (SOURCE_DATE_EPOCH), every
+# archive lists its files in order with fixed owners and modes, and the build names its folders
+# by fixed names.
 #
 # usage: tools/release.sh
 set -euo pipefail
@@ -13,19 +14,27 @@ source tools/quietly.sh
 tools/install-deps.sh run package web
 export LC_ALL=C TZ=UTC
 umask 022
-SOURCE_DATE_EPOCH=$(git log -1 --format=%ct)
+# Everything from one commit, HEAD when the script starts: its name, version, time and tree.
+commit=$(git rev-parse HEAD)
+SOURCE_DATE_EPOCH=$(git log -1 --format=%ct "$commit")
 export SOURCE_DATE_EPOCH
-name=$(sed -n 's/^set(CPACK_PACKAGE_NAME \(.*\))$/\1/p' CMakeLists.txt)
-version=$(sed -n 's/^    VERSION \([0-9.]*\)$/\1/p' CMakeLists.txt)
+name=$(git show "$commit:CMakeLists.txt" | sed -n 's/^set(CPACK_PACKAGE_NAME \(.*\))$/\1/p')
+version=$(git show "$commit:CMakeLists.txt" | sed -n 's/^    VERSION \([0-9.]*\)$/\1/p')
+if [[ -z $name || -z $version ]]; then
+    echo "$0: no package name or version in the committed CMakeLists.txt" >&2
+    exit 1
+fi
 release=$name-$version
 out=$PWD/build/release/$release
 rm -rf "$out"
 mkdir -p "$out"
 
-# A tree of the commit alone, built where no earlier build stands.
+# A tree of the commit alone, built where no earlier build stands, its line ends as committed
+# whatever the clone's core.autocrlf and the caller's own attributes file say.
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
-git -c tar.umask=022 archive --format=tar --prefix="$release/" HEAD | gzip -9n >"$out/$release.tar.gz"
+git -c core.autocrlf=false -c core.attributesFile=/dev/null -c tar.umask=022 \
+    archive --format=tar --prefix="$release/" "$commit" | gzip -9n >"$out/$release.tar.gz"
 tar -xzf "$out/$release.tar.gz" -C "$scratch"
 cd "$scratch/$release"
 quietly cmake --preset ci -DBUILD_TESTING=OFF -DVEXLET_BUILD_BENCHMARKS=OFF
