@@ -33,14 +33,26 @@ DRAWN = range(0x20, 0x7F)
 FONTCONFIG_WEIGHTS = {400: 80, 700: 200}
 
 
-def font_file(family, weight):
-    """The installed file of a family at a weight, upright and of normal width."""
-    pattern = f"{family}:weight={FONTCONFIG_WEIGHTS[weight]}:slant=0:width=100"
-    found = subprocess.run(["fc-match", "-f", "%{family[0]}\t%{file}", pattern],
-                           capture_output=True, text=True, check=True).stdout.split("\t")
-    if found[0] != family:
-        sys.exit(f"build-page.py: the font {family} is not installed (tools/install-deps.sh web)")
-    return found[1]
+def font_file(family, weight, package):
+    """The file of a family at a weight, upright and of normal width, among the files of the
+    Debian package that the layout table names for it, not the one fontconfig's configuration
+    would choose, which may be a font the user installed. Where the package has no file of that
+    weight, the nearest lighter or heavier one."""
+    listed = subprocess.run(["dpkg", "-L", package], capture_output=True, text=True)
+    files = [path for path in listed.stdout.splitlines() if path.endswith((".ttf", ".otf"))]
+    if listed.returncode != 0 or not files:
+        sys.exit(f"build-page.py: the font package {package} is not installed "
+                 "(tools/install-deps.sh web)")
+    described = "%{family}\t%{weight}\t%{slant}\t%{width}\t%{file}\n"
+    scanned = subprocess.run(["fc-scan", "-f", described, *sorted(files)],
+                             capture_output=True, text=True, check=True).stdout
+    faces = sorted((abs(int(found) - FONTCONFIG_WEIGHTS[weight]), int(found), path)
+                   for families, found, slant, width, path in
+                   (line.split("\t") for line in scanned.splitlines())
+                   if family in families.split(",") and slant == "0" and width == "100")
+    if not faces:
+        sys.exit(f"build-page.py: {package} holds no upright {family}")
+    return faces[0][2]
 
 
 def font_face(family, weight, path):
@@ -68,7 +80,7 @@ def font_faces(table):
     embedded, notices, rules = set(), {}, []
     for family, weight, package, licence in faces:
         notices[family] = f"  {family} ({package}): {licence}."
-        path = font_file(family, weight)
+        path = font_file(family, weight, package)
         if path not in embedded:
             embedded.add(path)
             rules.append(font_face(family, weight, path))
