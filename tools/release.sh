@@ -2,10 +2,12 @@
 # Makes every file a release ships, from the committed source alone, into
 # build/release/NAME-VERSION (its path printed last): the Debian package, the page, the site as
 # one archive, the source as a tarball, and SHA256SUMS over them. Two runs on the same commit give
-# the same bytes wherever the clone stands, however it was checked out and whenever, whatever
-# the caller's umask and locale: every time stamp is the commit's (SOURCE_DATE_EPOCH), every
-# archive lists its files in order with fixed owners and modes, and the build names its folders
-# by fixed names.
+# the same bytes wherever the clone stands, however it was checked out, whenever and whoever runs
+# it: every time stamp is the commit's (SOURCE_DATE_EPOCH), every archive lists its files in
+# order with fixed owners and modes, the build names its folders by fixed names, and the builds
+# run in a clean environment, where the caller's compiler, flags, locale and dpkg build-flags file
+# change nothing. They keep Debian's hardening flags, not warnings as errors: a new warning of a
+# newer compiler is no reason to refuse a release.
 #
 # usage: tools/release.sh
 set -euo pipefail
@@ -37,11 +39,18 @@ git -c core.autocrlf=false -c core.attributesFile=/dev/null -c tar.umask=022 \
     archive --format=tar --prefix="$release/" "$commit" | gzip -9n >"$out/$release.tar.gz"
 tar -xzf "$out/$release.tar.gz" -C "$scratch"
 cd "$scratch/$release"
-quietly cmake --preset ci -DBUILD_TESTING=OFF -DVEXLET_BUILD_BENCHMARKS=OFF
-quietly cmake --build --preset ci
-quietly cpack --preset deb
-quietly cmake --preset web -DBUILD_TESTING=OFF
-quietly cmake --build --preset web --target page
+
+# Only what the builds need, each fixed: the system's programs, Debian's g++, a home of their own
+# (no dpkg build-flags file), the locale, the time zone and the commit's time.
+mkdir "$scratch/home"
+clean=(env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME="$scratch/home" LC_ALL=C TZ=UTC
+       SOURCE_DATE_EPOCH="$SOURCE_DATE_EPOCH" CXX=g++)
+quietly "${clean[@]}" cmake --preset ci -DBUILD_TESTING=OFF -DVEXLET_BUILD_BENCHMARKS=OFF \
+    -DVEXLET_WARNINGS_AS_ERRORS=OFF
+quietly "${clean[@]}" cmake --build --preset ci
+quietly "${clean[@]}" cpack --preset deb
+quietly "${clean[@]}" cmake --preset web -DBUILD_TESTING=OFF -DVEXLET_WARNINGS_AS_ERRORS=OFF
+quietly "${clean[@]}" cmake --build --preset web --target page
 
 cp build/package/"${name}"_*.deb build/web/web/"$name".html "$out"/
 tar --sort=name --mtime="@$SOURCE_DATE_EPOCH" --owner=0 --group=0 --numeric-owner \
