@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # Makes every file a release ships, from the committed source alone, into
 # build/release/NAME-VERSION (its path printed last): the Debian package, the page, the site as
-# one archive, the source as a tarball, and SHA256SUMS over them. Two runs on the same commit give
-# the same bytes wherever the clone stands, however it was checked out, whenever and whoever runs
-# it: every time stamp is the commit's (SOURCE_DATE_EPOCH), every archive lists its files in
-# order with fixed owners and modes, the build names its folders by fixed names, and the builds
-# run in a clean environment, where the caller's compiler, flags, locale and dpkg build-flags file
-# change nothing. They keep Debian's hardening flags, not warnings as errors: a new warning of a
-# newer compiler is no reason to refuse a release.
+# one archive, the source as a tarball, BUILDINFO naming the commit and the Debian packages of
+# the compiler, emscripten, Qt and CMake that built them, and SHA256SUMS over them all. Two runs
+# on the same commit give the same bytes wherever the clone stands, however it was checked out,
+# whenever and whoever runs it: every time stamp is the commit's (SOURCE_DATE_EPOCH), every
+# archive lists its files in order with fixed owners and modes, the build names its folders by
+# fixed names, and the builds run in a clean environment, where the caller's compiler, flags,
+# locale and dpkg build-flags file change nothing. They keep Debian's hardening flags, not
+# warnings as errors: a new warning of a newer compiler is no reason to refuse a release.
 #
 # usage: tools/release.sh
 set -euo pipefail
@@ -55,6 +56,13 @@ quietly "${clean[@]}" cmake --build --preset web --target page
 cp build/package/"${name}"_*.deb build/web/web/"$name".html "$out"/
 tar --sort=name --mtime="@$SOURCE_DATE_EPOCH" --owner=0 --group=0 --numeric-owner \
     --mode=u=rwX,go=rX --format=gnu -C build/web/web -cf - site | gzip -9n >"$out/$release-site.tar.gz"
+compiler=$(dpkg-query -S "$(readlink -f /usr/bin/g++)" | cut -d: -f1)
+{
+    echo "$release"
+    echo "commit $commit"
+    echo "built by tools/release.sh with these Debian packages:"
+    dpkg-query -W -f='${Package} ${Version}\n' "$compiler" emscripten qt6-base-dev cmake
+} >"$out/BUILDINFO"
 cd "$out"
-sha256sum -- *.deb *.html *.tar.gz >SHA256SUMS
+sha256sum -- BUILDINFO *.deb *.html *.tar.gz >SHA256SUMS
 echo "$out"
