@@ -1,18 +1,28 @@
 #!/usr/bin/env bash
-# Builds every release file twice with tools/release.sh, each time from a tree of the commit in
-# a folder of its own, the second a second later with another umask, locale and time zone, and
-# compares them byte for byte. Where a file differs, diffoscope shows how.
+# Builds every release file twice with tools/release.sh and compares them byte for byte: first
+# from this checkout, then from a clone of its commit made with core.autocrlf=true, with
+# CXXFLAGS, LDFLAGS, EMCC_CFLAGS, DEB_CXXFLAGS_APPEND and the caller's dpkg build-flags file each
+# asking for something harmless that changes the bytes if it reaches a build. Where a file
+# differs, diffoscope shows how.
 #
 # usage: tests/package/reproducible-test.sh
 set -uo pipefail
-cd "$(dirname "$0")/../.."
+cd "$(dirname "$0")/../.." || exit 1
 runs=$(mktemp -d)
 trap 'rm -rf "$runs"' EXIT
+if ! git clone --quiet --no-checkout -c core.autocrlf=true . "$runs/clone" ||
+    ! git -C "$runs/clone" checkout --quiet --detach "$(git rev-parse HEAD)"; then
+    echo "FAIL: could not clone the commit"
+    exit 1
+fi
+mkdir -p "$runs/config/dpkg"
+echo "APPEND CXXFLAGS -fstack-protector-all" >"$runs/config/dpkg/buildflags.conf"
 for run in first second; do
     release=$(if [[ $run == first ]]; then
-        umask 022; LC_ALL=C tools/release.sh
+        tools/release.sh
     else
-        sleep 1; umask 077; LC_ALL=C.UTF-8 TZ=Pacific/Auckland tools/release.sh
+        CXXFLAGS=-fno-omit-frame-pointer LDFLAGS=-Wl,--hash-style=both EMCC_CFLAGS=-g1 \
+            DEB_CXXFLAGS_APPEND=-fno-plt XDG_CONFIG_HOME=$runs/config "$runs/clone/tools/release.sh"
     fi | tail -n 1) || { echo "FAIL: tools/release.sh failed"; exit 1; }
     mv "$release" "$runs/$run"
 done
