@@ -64,17 +64,26 @@ bool ComboBox::onPress(const val &event)
     // The edit field keeps the focus, or takes it.
     event.call<void>("preventDefault");
     m_edit.call<void>("focus");
-    if (contains(m_button, target)) {
+    return true;
+}
+
+bool ComboBox::isButton(const val &node) const
+{
+    return node.strictlyEquals(m_button);
+}
+
+// The button opens and closes the popup on its click, which a finger's tap and a screen
+// reader's activation give as well as a mouse.
+bool ComboBox::onClick(const val &event)
+{
+    if (contains(m_button, event["target"])) {
+        m_edit.call<void>("focus");
         if (isOpen())
             close();
         else
             open();
+        return true;
     }
-    return true;
-}
-
-bool ComboBox::onClick(const val &event)
-{
     if (!isOpen() || !contains(m_popup, event["target"]))
         return false;
     const val item = event["target"].call<val>("closest", std::string("[role=option]"));
@@ -88,12 +97,14 @@ bool ComboBox::onClick(const val &event)
 }
 
 // As on the desktop, the wheel over the closed list steps its selection.
+// A wheel turned sideways steps nothing.
 void ComboBox::onWheel(const val &event)
 {
-    if (isOpen())
+    const double delta = event["deltaY"].as<double>();
+    if (isOpen() || delta == 0)
         return;
     event.call<void>("preventDefault");
-    m_form->stepItem(event["deltaY"].as<double>() > 0 ? 1 : -1);
+    m_form->stepItem(delta > 0 ? 1 : -1);
 }
 
 void ComboBox::onInput()
@@ -104,7 +115,8 @@ void ComboBox::onInput()
 void ComboBox::open()
 {
     m_popup.set("hidden", false);
-    m_edit.call<void>("setAttribute", std::string("aria-expanded"), std::string("true"));
+    for (const val *element : {&m_edit, &m_button})
+        element->call<void>("setAttribute", std::string("aria-expanded"), std::string("true"));
     makeActive(std::max(m_form->currentItem(), 0));
 }
 
@@ -114,7 +126,8 @@ void ComboBox::close()
         return;
     makeActive(-1);
     m_popup.set("hidden", true);
-    m_edit.call<void>("setAttribute", std::string("aria-expanded"), std::string("false"));
+    for (const val *element : {&m_edit, &m_button})
+        element->call<void>("setAttribute", std::string("aria-expanded"), std::string("false"));
     m_edit.call<void>("removeAttribute", std::string("aria-activedescendant"));
 }
 

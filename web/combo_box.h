@@ -10,9 +10,10 @@
 //   Page Down, Page Up    the same, a page of items at a time while open
 //   Enter                 open: pick the active item and close
 //   Escape                open: close without picking; the focus stays
-// Mouse: the button opens and closes the popup; a click on an item picks it and closes the
-// popup, the focus staying in the edit field. Whatever takes the focus from the edit field (Tab,
-// a press anywhere else) closes the popup.
+// Mouse and touch: the button opens and closes the popup; a click on an item picks it and closes
+// the popup, the focus staying in the edit field. Whatever takes the focus from the edit field
+// (Tab, a press anywhere else but the button) closes the popup. The wheel over the closed list
+// steps it; a wheel turned sideways does not.
 
 #include "web/dom_form_state.h"
 
@@ -30,8 +31,10 @@ public:
     bool onKey(const emscripten::val &event);
     // A press on the button or in the popup; whether it was one.
     bool onPress(const emscripten::val &event);
-    // A click; whether it picked an item.
+    // A click; whether it was on the button or in the popup.
     bool onClick(const emscripten::val &event);
+    // Whether `node` is the list's button, which the edit field may lose the focus to.
+    [[nodiscard]] bool isButton(const emscripten::val &node) const;
     void onWheel(const emscripten::val &event);
     void onInput();
     void close();

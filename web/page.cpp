@@ -38,8 +38,7 @@ void Page::start(val self)
     const val popup = page::elementById(page::popupId(list));
     m_form = std::make_unique<DomFormState>(fields, popup);
     m_list.emplace(fields[static_cast<std::size_t>(Field::vexlist)],
-                   page::elementById(list).call<val>("querySelector", std::string(".drop")), popup,
-                   *m_form);
+                   page::elementById(page::dropButtonId(list)), popup, *m_form);
     m_menus.emplace(m_window.call<val>("querySelector", std::string("[role=menubar]")),
                     [this](const layout::MenuEntry &entry) { run(entry); });
     m_message.emplace();
@@ -81,10 +80,11 @@ void Page::handleEvent(val event)
     }
 }
 
-// The modal message takes its own keys; otherwise the menus', then the list's.
+// The menus take their keys first, then the list.
 void Page::onKey(const val &event)
 {
-    if (m_message->isOpen())
+    // The modal message takes its own keys, and an input method the keys that compose a text.
+    if (m_message->isOpen() || event["isComposing"].as<bool>() || event["keyCode"].as<int>() == 229)
         return;
     const val target = event["target"];
     bool handled = false;
@@ -123,7 +123,7 @@ void Page::onClick(const val &event)
 void Page::onFocusOut(const val &event)
 {
     const val next = event["relatedTarget"];
-    if (event["target"].strictlyEquals(m_list->edit()))
+    if (event["target"].strictlyEquals(m_list->edit()) && !m_list->isButton(next))
         m_list->close();
     m_menus->onFocusOut(next);
 }

@@ -125,8 +125,9 @@ Element labelElement(const layout::Control &control)
         .append(Element("span").set("class", "visually-hidden").text(spoken));
 }
 
-// The list follows the editable combobox pattern: its edit field holds the field, a button
-// opens the popup of items.
+// The list follows the editable combobox pattern with a button: its edit field holds the field,
+// a real button (a target for a finger, and for a screen reader on a touch screen) opens the
+// popup of items. The button stays off the Tab order: the keys open the popup from the field.
 Element comboElement(const layout::Control &control)
 {
     const std::string popup = popupId(control.name);
@@ -141,11 +142,20 @@ Element comboElement(const layout::Control &control)
         .set("spellcheck", "false")
         .set("value", control.caption)
         .flag("autofocus");
-    if (const std::string spoken = control.speech.spokenName(); !spoken.empty())
+    Element button("button");
+    button.set("id", dropButtonId(control.name))
+        .set("type", "button")
+        .set("class", "drop")
+        .set("tabindex", "-1")
+        .set("aria-controls", popup)
+        .set("aria-expanded", "false");
+    if (const std::string spoken = control.speech.spokenName(); !spoken.empty()) {
         edit.set("aria-label", spoken);
+        button.set("aria-label", spoken);
+    }
     return controlElement("div", control, "control combo")
         .append(edit)
-        .append(Element("span").set("class", "drop").set("aria-hidden", "true"))
+        .append(button)
         .append(Element("ul")
                     .set("id", popup)
                     .set("class", "items")
@@ -261,6 +271,11 @@ Element menuElement(std::string_view parent, std::string_view tag)
 std::string popupId(std::string_view list)
 {
     return std::string(list) + "-items";
+}
+
+std::string dropButtonId(std::string_view list)
+{
+    return std::string(list) + "-button";
 }
 
 std::string menuId(std::string_view entry)

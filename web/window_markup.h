@@ -14,6 +14,7 @@ namespace vexlet::page {
 
 // The ids the markup gives besides the control and menu entry names.
 [[nodiscard]] std::string popupId(std::string_view list); // a list's popup of items
+[[nodiscard]] std::string dropButtonId(std::string_view list); // the button that opens it
 [[nodiscard]] std::string menuId(std::string_view entry); // the menu a submenu entry opens
 // The element that holds a field and takes the focus for it: a list's edit field, else the
 // field's control.
