@@ -64,11 +64,25 @@ std::vector<const MenuEntry *> pathTo(const MenuEntry &entry)
     return path;
 }
 
-const MenuEntry *entryWithLetter(std::string_view menu, const std::string &key)
+// The letter a key stands for: the character it types where that is a plain ASCII letter or
+// digit, so that every layout's own letters work; otherwise the key it is on. A Mac's Option+F
+// types "ƒ", but its code is still "KeyF".
+char letterOf(const val &event)
 {
-    if (key.size() != 1)
+    const std::string key = event["key"].as<std::string>();
+    if (key.size() == 1 && std::isalnum(static_cast<unsigned char>(key[0])) != 0)
+        return static_cast<char>(std::tolower(static_cast<unsigned char>(key[0])));
+    const std::string code = event["code"].isString() ? event["code"].as<std::string>() : "";
+    if (code.size() == 4 && code.starts_with("Key"))
+        return static_cast<char>(std::tolower(static_cast<unsigned char>(code[3])));
+    return '\0';
+}
+
+const MenuEntry *entryWithLetter(std::string_view menu, const val &event)
+{
+    const char letter = letterOf(event);
+    if (letter == '\0')
         return nullptr;
-    const auto letter = static_cast<char>(std::tolower(static_cast<unsigned char>(key[0])));
     for (const MenuEntry *entry : entriesOf(menu)) {
         if (layout::accessLetter(entry->caption) == letter)
             return entry;
@@ -103,7 +117,7 @@ bool MenuBar::onShortcut(const val &event)
         entry = entriesOf("").front();
     else if (event["altKey"].as<bool>() && !event["ctrlKey"].as<bool>()
              && !event["metaKey"].as<bool>())
-        entry = entryWithLetter("", key);
+        entry = entryWithLetter("", event);
     if (entry == nullptr)
         return false;
     enter();
@@ -123,7 +137,7 @@ bool MenuBar::onKey(const val &event, const MenuEntry &entry)
         focus(key == "Home" ? *siblings.front() : *siblings.back());
         return true;
     }
-    if (const MenuEntry *lettered = entryWithLetter(entry.parent, key)) {
+    if (const MenuEntry *lettered = entryWithLetter(entry.parent, event)) {
         activate(*lettered);
         return true;
     }

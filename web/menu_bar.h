@@ -2,7 +2,8 @@
 
 // The menu bar as the WAI-ARIA menubar pattern, over the menu table: File on the bar, its menu
 // with the Experience submenu and Exit. The bar is reached from anywhere by F10 or Alt and a bar
-// entry's access letter, as on the desktop, rather than by Tab.
+// entry's access letter, as on the desktop, rather than by Tab. An access letter is the letter the
+// key types, or where that is no ASCII letter (Option and a letter on a Mac) the letter on the key.
 //
 // Keys on the menu bar:
 //   Down, Enter, Space, Up  open the entry's menu, on its first item (Up: its last)
