@@ -23,10 +23,12 @@ declare -A groups=(
     [run]="g++ cmake ninja-build libfast-float-dev libfmt-dev qt6-base-dev librsvg2-bin $runtime"
     # GoogleTest and Google Benchmark; an X server and tools to drive the real window; the
     # AT-SPI bus and the client screen readers use; a Wayland compositor; clang with libFuzzer
-    # and the sanitizer runtimes; a real browser driven through WebDriver
+    # and the sanitizer runtimes; the page's three engines: Chromium and WebKit (MiniBrowser)
+    # driven through WebDriver, Firefox through WebDriver BiDi over a WebSocket
     [test]="libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth x11-utils xdotool
             dbus at-spi2-core python3-pyatspi weston clang libclang-rt-14-dev
-            chromium chromium-driver python3-selenium"
+            chromium chromium-driver python3-selenium firefox-esr webkit2gtk-driver
+            python3-websocket"
     # file and dpkg-shlibdeps find the package's library dependencies; the checks a
     # distribution's reviewer runs; diffoscope shows how two builds differ
     [package]="file dpkg-dev desktop-file-utils lintian devscripts appstream diffoscope"

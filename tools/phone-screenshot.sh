@@ -15,18 +15,18 @@ import base64
 import sys
 
 sys.path.insert(0, "tests/web")
-from page_drive import start_browser
-from selenium.webdriver.common.keys import Keys
+from page_drive import CENTRE, start_browser
 
 page, output = sys.argv[1:]
 browser = start_browser(page, phone=360)
 try:
-    browser.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+    browser.cdp("Emulation.setDeviceMetricsOverride", {
         "width": 360, "height": 740, "deviceScaleFactor": 2, "mobile": True})
-    browser.find_element("css selector", "[role=combobox]").send_keys(Keys.ARROW_DOWN)
-    browser.execute_script("document.activeElement.blur()")
-    browser.find_element("css selector", "button.control").click()
-    shot = browser.execute_cdp_cmd("Page.captureScreenshot", {"captureBeyondViewport": True})
+    browser.script("document.querySelector('[role=combobox]').focus()")
+    browser.press("ArrowDown")
+    browser.script("document.activeElement.blur()")
+    browser.click(*browser.script(CENTRE, "button.control"))
+    shot = browser.cdp("Page.captureScreenshot", {"captureBeyondViewport": True})
     with open(output, "wb") as file:
         file.write(base64.b64decode(shot["data"]))
 finally:

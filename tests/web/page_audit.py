@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """The page audited by axe-core (every rule it runs by default: WCAG 2 A and AA, and its best
 practices) in each state a user reaches: at start, with the list open, with File > Experience
-open, with a message shown and after a Calculate. Passes with no violation of any impact.
+open, with a message shown and after a Calculate, in the browser VEXLET_ENGINE names. Passes
+with no violation of any impact.
 
 usage: page_audit.py PAGE LAYOUT-TABLE-COMMAND...
 """
@@ -16,14 +17,12 @@ AXE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "node_modules", "
                    "axe.min.js")
 
 RUN = """
-const done = arguments[arguments.length - 1];
-axe.run(document).then(result => done(result.violations.map(v => [v.id, v.impact, v.help,
-  v.nodes.map(n => n.target.join(' ')).slice(0, 5)])), error => done([['error', '', String(error),
-  []]]));"""
+return axe.run(document).then(result => result.violations.map(v => [v.id, v.impact, v.help,
+  v.nodes.map(n => n.target.join(' ')).slice(0, 5)]), error => [['error', '', String(error), []]]);"""
 
 
 def audit(browser, state):
-    violations = browser.execute_async_script(RUN)
+    violations = browser.script(RUN)
     print(f"{state:<26} {len(violations)} violations")
     for rule, impact, help_text, targets in violations:
         print(f"  {rule} ({impact}): {help_text}: {', '.join(targets)}")
@@ -36,11 +35,10 @@ def main():
     with open(AXE, encoding="utf-8") as file:
         axe = file.read()
     browser = start_browser(page_path)
-    browser.set_script_timeout(60)
     failures = 0
     try:
         page = Page(browser, table)
-        browser.execute_script(axe)
+        browser.script(axe)
         failures += audit(browser, "at start")
         press(browser, "Alt+ArrowDown")
         failures += audit(browser, "list open")

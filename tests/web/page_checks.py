@@ -4,9 +4,10 @@ layout table (as `layout-table` prints it): its security policy, exactly the dir
 needs; in Chromium's accessibility tree every control with the role of its kind and the name of
 the table, every value display a label with the number it shows after real input, and the
 message a named alert dialog; on touch screens 320 and 360 px wide no sideways scrolling, no
-text under 12 px, every control a finger uses at least 44 px each way, and Calculate answering a
-tap; the same page from a web server on this machine; and not one error
-in the browser's console, where a request that the policy refused would show.
+text under 12 px, every control a finger uses at least 44 px each way, and at 360 px a session
+by touch alone; without WebAssembly a line that says why the page cannot run; the same page from
+a web server on this machine; and not one error in the browser's console, where a request that
+the policy refused would show.
 
 usage: page_checks.py PAGE LAYOUT-TABLE-COMMAND...
 """
@@ -20,9 +21,9 @@ import os
 import sys
 import threading
 
-from page_drive import HELPERS, Page, Table, start_browser
-from page_keys import press
-from selenium.webdriver.common.keys import Keys
+import engines
+from page_drive import CENTRE, HELPERS, Page, Table, start_browser
+from page_keys import STATE, press
 
 ROLES = {"textbox": "textbox", "combobox": "combobox", "button": "button",
          "checkbox": "checkbox", "option": "radio", "line": "separator"}
@@ -84,7 +85,7 @@ def check_policy(page_path, extra=None):
 
 def accessibility_nodes(browser):
     """Each element id's node in Chromium's accessibility tree, and every node by its id."""
-    document = browser.execute_cdp_cmd("DOM.getDocument", {"depth": -1})["root"]
+    document = browser.cdp("DOM.getDocument", {"depth": -1})["root"]
     dom_ids = {}
     pending = [document]
     while pending:
@@ -93,7 +94,7 @@ def accessibility_nodes(browser):
         if "id" in attributes[::2]:
             dom_ids[node["backendNodeId"]] = attributes[attributes.index("id") + 1]
         pending += node.get("children", [])
-    nodes = browser.execute_cdp_cmd("Accessibility.getFullAXTree", {})["nodes"]
+    nodes = browser.cdp("Accessibility.getFullAXTree", {})["nodes"]
     by_element = {dom_ids[n["backendDOMNodeId"]]: n for n in nodes
                   if n.get("backendDOMNodeId") in dom_ids and not n.get("ignored")}
     return by_element, {n["nodeId"]: n for n in nodes}
@@ -120,7 +121,8 @@ def check_accessibility(browser, table, page):
                      page.show([row["field"] for row in controls if row["field"]])))
     print(f"{'control':<9} {'role':<9} {'name':<34} value")
     for row in controls:
-        node = by_element.get(page.focusable(row["name"]).get_attribute("id"))
+        node = by_element.get(browser.script(
+            HELPERS + "return focusable(document.getElementById(arguments[0])).id", row["name"]))
         expected_role = "LabelText" if row["kind"] == "label" and row["field"] else \
             ROLES.get(row["kind"])
         if row["hidden"] or expected_role is None:
@@ -153,14 +155,14 @@ def check_menus(browser, table):
 
 def check_message(browser, page):
     page.play("pick", "0", open("/dev/null", "w"))
-    page.element("calculate").click()
+    page.click_on("#calculate")
     by_element, _ = accessibility_nodes(browser)
     dialog = by_element.get("message", {})
     summary = (prop(dialog, "role"), prop(dialog, "name"), prop(dialog, "description"))
     if summary != ("alertdialog", "Vexlet Statistics Finder",
                    "Please select a Vexlet from this list."):
         fail(f"the message reads {summary}")
-    page.element("message-ok").click()
+    page.click_on("#message-ok")
     print(f"message   {summary[0]:<9} {summary[1]:<34} {summary[2]}")
 
 
@@ -181,27 +183,50 @@ const larger = (a, b) => Math.min(...a) >= Math.min(...b) ? a : b;
 const usable = e => focusable(e).matches('input, button') && !focusable(e).readOnly
   && !focusable(e).disabled;
 const targets = [...arguments[0].map(name => document.getElementById(name)).filter(usable),
-                 ...document.querySelectorAll('[role=menuitem]')]
+                 ...document.querySelectorAll('[role=menuitem], [role=combobox] ~ button')]
   .map(e => { const label = document.querySelector(`label[for="${focusable(e).id}"]`);
               return [e.id, label ? larger(size(e), size(label)) : size(e)]; });
 return [document.documentElement.scrollWidth - document.documentElement.clientWidth,
         texts.sort((a, b) => a[0] - b[0])[0], targets];"""
 
 
+# A session by touch alone at 360 px: what a finger taps, then the focus, the list open, the
+# open menus, the message shown and the list's picked item.
+TOUCHES = [
+    ("list's button", "#vexlist button", "vexlist-edit", True, [], False, -1),
+    ("item 26", "#vexlist [role=option]:nth-child(27)", "vexlist-edit", False, [], False, 26),
+    ("Calculate", "#calculate", "calculate", False, [], False, 26),
+    ("File", "#file", "file", False, ["file"], False, 26),
+    ("Experience", "#experience", "experience", False, ["file", "experience"], False, 26),
+    ("Medium Growth", "#medium", "message-ok", False, [], True, 26),
+    ("OK", "#message-ok", "calculate", False, [], False, 26),
+]
+
+
+def check_touch(browser, table):
+    """Picks a species through the list's button and the list, calculates, and reads a growth
+    from the menus, by taps alone; checks every step's focus and state, and the values."""
+    list_name = table.fields[0]
+    for what, target, *expected in TOUCHES:
+        browser.tap(*browser.script(CENTRE, target))
+        got = browser.script(STATE, list_name)
+        if got[:5] != expected or not got[5]:
+            fail(f"at 360 px a tap on {what} gives {got}, not {expected}")
+        if what == "Calculate" and Page(browser, table).show(["exp"]) != ["157"]:
+            fail("at 360 px a tap on Calculate did not calculate")
+    print(f"at 360 px by touch alone: {', '.join(t[0] for t in TOUCHES)}: every step as expected")
+
+
 def check_phone(page_path, table):
-    """At 320 and 360 CSS px on a touch screen: no sideways scrolling, no text under 12 px, every
-    control a finger uses a target of at least 44 × 44 px, and Calculate answering a tap."""
+    """At 320 and 360 CSS px on a touch screen: no sideways scrolling, no text under 12 px, and
+    every control a finger uses a target of at least 44 × 44 px; at 360 px a session by touch."""
     for width in (320, 360):
-        browser = start_browser(page_path)
+        browser = start_browser(page_path, phone=width)
         try:
-            browser.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
-                "width": width, "height": 640, "deviceScaleFactor": 3, "mobile": True})
-            browser.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": True})
-            page = Page(browser, table)
             names = [c["name"] for c in table.controls if c["kind"] != "line"
                      and not c["hidden"]]
             press(browser, "Alt+f ArrowRight")
-            overflow, (smallest, text), targets = browser.execute_script(PHONE, names)
+            overflow, (smallest, text), targets = browser.script(PHONE, names)
             press(browser, "Escape Escape Escape")
             if overflow > 0:
                 fail(f"at {width} px the page scrolls {overflow} px sideways")
@@ -211,31 +236,40 @@ def check_phone(page_path, table):
             if small:
                 fail(f"at {width} px these targets are under 44 x 44 px: {small}")
             name, box = min(targets, key=lambda target: min(target[1]))
-            page.play("pick", "26", open("/dev/null", "w"))
-            tap = browser.execute_script(
-                "return document.getElementById(arguments[0]).getBoundingClientRect().toJSON()",
-                next(command for command, keys in table.commands.items() if keys is None))
-            point = {"x": tap["x"] + tap["width"] / 2, "y": tap["y"] + tap["height"] / 2}
-            for kind, points in (("touchStart", [point]), ("touchEnd", [])):
-                browser.execute_cdp_cmd("Input.dispatchTouchEvent", {"type": kind,
-                                                                     "touchPoints": points})
-            if page.show(["exp"]) != ["157"]:
-                fail(f"a tap on Calculate at {width} px did not calculate")
             print(f"at {width} px: no sideways scrolling; smallest text {smallest} px "
                   f"({text!r}); smallest of {len(targets)} targets {name}, "
-                  f"{box[0]:.0f} x {box[1]:.0f} px; a tap calculates")
+                  f"{box[0]:.0f} x {box[1]:.0f} px")
+            if width == 360:
+                check_touch(browser, table)
+            check_console(browser)
         finally:
             browser.quit()
 
 
-def serve(folder):
-    """A quiet static web server for `folder` on the loopback address, in a thread of its own."""
+def check_without_webassembly(page_path):
+    """With WebAssembly switched off, the window gives way to a line that says why. Chromium
+    cannot switch it off; Firefox can, as its users can."""
+    browser = engines.start(engine="firefox", arguments=[("javascript.options.wasm", False)])
+    try:
+        browser.load("file://" + page_path)
+        line = engines.wait_for("the page to say it cannot run", lambda: browser.script(
+            "const line = document.getElementById('cannot-run');"
+            "return line && document.getElementById('window').hidden && line.textContent"))
+        print(f"without WebAssembly (Firefox): {line!r}")
+        check_console(browser)
+    finally:
+        browser.quit()
+
+
+def serve(folder, port=0):
+    """A quiet static web server for `folder` on the loopback address, in a thread of its own;
+    on `port`, or any free one."""
     class Quiet(http.server.SimpleHTTPRequestHandler):
         def log_message(self, *args):
             pass
 
     server = http.server.ThreadingHTTPServer(
-        ("127.0.0.1", 0), functools.partial(Quiet, directory=folder))
+        ("127.0.0.1", port), functools.partial(Quiet, directory=folder))
     threading.Thread(target=server.serve_forever, daemon=True).start()
     return server
 
@@ -254,8 +288,7 @@ def check_served(page_path):
 
 
 def check_console(browser):
-    errors = [entry["message"] for entry in browser.get_log("browser")
-              if entry["level"] == "SEVERE"]
+    errors = browser.errors()
     if errors:
         fail("the browser's console reports:\n" + "\n".join(errors))
 
@@ -267,9 +300,11 @@ def main():
     browser = start_browser(page_path)
     try:
         page = Page(browser, table)
-        page.focusable(table.fields[0]).send_keys(Keys.ARROW_DOWN * 29)
+        browser.script(HELPERS + "focusable(document.getElementById(arguments[0])).focus()",
+                       table.fields[0])
+        browser.press(*["ArrowDown"] * 29)
         page.play("level", "37", sys.stdout)
-        page.element("calculate").click()
+        page.click_on("#calculate")
         check_accessibility(browser, table, page)
         check_menus(browser, table)
         check_message(browser, page)
@@ -277,6 +312,7 @@ def main():
     finally:
         browser.quit()
     check_phone(page_path, table)
+    check_without_webassembly(page_path)
     check_served(page_path)
 
 

@@ -1,8 +1,8 @@
 #!/usr/bin/python3
-"""page_drive: vexlet-drive for the page. Opens the page in headless Chromium through WebDriver,
-plays a driver script from standard input with real input events (clicks, key presses, and the
-input method for characters no key types) and prints what the user would read, line for line
-as vexlet-drive prints it. The fields, the commands and their access keys come from the layout
+"""page_drive: vexlet-drive for the page. Opens the page in the browser that VEXLET_ENGINE names
+(engines.py), plays a driver script from standard input with real input events (clicks, key
+presses, and the input method for characters no key types) and prints what the user would read,
+line for line as vexlet-drive prints it. The fields, the commands and their access keys come from the layout
 table; `show-layout` reads every control from what the browser computes for it.
 
 usage: page_drive.py [--phone WIDTH] PAGE LAYOUT-TABLE-COMMAND... < script
@@ -10,16 +10,12 @@ usage: page_drive.py [--phone WIDTH] PAGE LAYOUT-TABLE-COMMAND... < script
 --phone shows the page on a phone's screen that many CSS pixels wide.
 """
 
+import os
 import re
 import subprocess
 import sys
-import time
 
-from selenium import webdriver
-from selenium.webdriver.chrome.options import Options
-from selenium.webdriver.chrome.service import Service
-from selenium.webdriver.common.action_chains import ActionChains
-from selenium.webdriver.common.keys import Keys
+import engines
 
 # Helpers for the scripts below: a control's element that takes the focus and holds its field
 # (a list's edit field), and what a list has picked.
@@ -40,6 +36,14 @@ return arguments[0].map(name => {
 
 # The page marks the moment it is ready: the list filled, the fonts loaded.
 IS_READY = "return performance.getEntriesByName('ready').length > 0"
+
+# Where a user would click or tap an element: its centre, once it is scrolled into view as a
+# user would scroll it (an item of the open list within the list).
+CENTRE = """
+const e = document.querySelector(arguments[0]);
+e.scrollIntoView({block: 'nearest'});
+const box = e.getBoundingClientRect();
+return [box.left + box.width / 2, box.top + box.height / 2];"""
 
 SHOWN_MESSAGE = """
 const box = document.getElementById('message');
@@ -123,22 +127,12 @@ class Table:
                          for r in records if r[0] == "command"}
 
 
-def start_browser(page, width=600, height=700, phone=None):
-    options = Options()
-    options.binary_location = "/usr/bin/chromium"
-    for argument in ("--headless=new", "--no-sandbox", "--disable-gpu",
-                     f"--window-size={width},{height}"):
-        options.add_argument(argument)
-    browser = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
-    if phone:
-        browser.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
-            "width": phone, "height": 740, "deviceScaleFactor": 3, "mobile": True})
-    browser.get(page if "://" in page else "file://" + page)
-    for _ in range(100):
-        if browser.execute_script(IS_READY):
-            return browser
-        time.sleep(0.05)
-    sys.exit("the page did not get ready")
+def start_browser(page, width=600, height=700, phone=None, **options):
+    """The page in the engine VEXLET_ENGINE names, once it is ready."""
+    browser = engines.start(width, height, phone, **options)
+    browser.load(page if "://" in page else "file://" + os.path.abspath(page))
+    engines.wait_for("the page to get ready", lambda: browser.script(IS_READY))
+    return browser
 
 
 def typeable(text):
@@ -155,20 +149,21 @@ class Page:
         self.ended = False
         self.limits = {}
 
-    def element(self, name):
-        return self.browser.find_element("id", name)
-
-    def focusable(self, name):
-        """The element of a control that takes the focus and the keys: a list's edit field."""
-        return self.browser.execute_script(
-            HELPERS + "return focusable(document.getElementById(arguments[0]))", name)
+    def click_on(self, selector):
+        self.browser.click(*self.browser.script(CENTRE, selector))
 
     def type_into(self, name, text):
         """Select all, delete, then type what still fits: ASCII by key presses, any other
         character through the input method."""
-        box = self.focusable(name)
-        limit = self.limits.setdefault(name, box.get_property("maxLength"))
-        keys = Keys.CONTROL + "a" + Keys.NULL + Keys.BACKSPACE
+        limit = self.limits.get(name)
+        if limit is None:
+            limit = self.limits[name] = self.browser.script(
+                HELPERS + "const e = focusable(document.getElementById(arguments[0]));"
+                "e.focus(); return e.maxLength", name)
+        else:
+            self.browser.script(
+                HELPERS + "focusable(document.getElementById(arguments[0])).focus()", name)
+        keys = ["Ctrl+a", "Backspace"]
         length = 0
         for character in typeable(text):
             width = 2 if ord(character) > 0xFFFF else 1
@@ -176,13 +171,13 @@ class Page:
                 break
             length += width
             if " " <= character <= "~":
-                keys += character
+                keys.append(character)
                 continue
-            box.send_keys(keys)
-            keys = ""
-            self.browser.execute_cdp_cmd("Input.insertText", {"text": character})
+            self.browser.press(*keys)
+            keys = []
+            self.browser.insert_text(character)
         if keys:
-            box.send_keys(keys)
+            self.browser.press(*keys)
 
     def list_name(self):
         return self.table.fields[0]
@@ -190,34 +185,33 @@ class Page:
     def pick(self, position):
         """Opens the list with its button, scrolls it to the item as a user would, and clicks
         the item."""
-        combo = self.element(self.list_name())
-        combo.find_element("css selector", ".drop").click()
-        item = combo.find_elements("css selector", "[role=option]")[position]
-        self.browser.execute_script("arguments[0].scrollIntoView({block: 'nearest'})", item)
-        item.click()
+        combo = "#" + self.list_name()
+        self.click_on(combo + " button")
+        self.click_on(f"{combo} [role=option]:nth-child({position + 1})")
 
     def click(self, command, out):
         keys = self.table.commands[command]
         if keys is None:
-            self.element(command).click()
+            self.click_on("#" + command)
         else:
-            actions = ActionChains(self.browser).key_down(Keys.ALT).send_keys(keys[0])
-            actions.key_up(Keys.ALT).send_keys(*keys[1:]).perform()
-        message, ended = self.browser.execute_script(SHOWN_MESSAGE)
+            self.browser.press("Alt+" + keys[0], *keys[1:])
+        message, ended = self.browser.script(SHOWN_MESSAGE)
         if message:
             out.write(f'message "{message[0]}" "{message[1]}"\n')
-            self.element("message-ok").click()
+            self.click_on("#message-ok")
+            engines.wait_for("the message to close", lambda: self.browser.script(
+                "return !document.getElementById('message').open"))
         if ended:
             self.ended = True
             out.write("ended\n")
 
     def show(self, names):
-        return self.browser.execute_script(READ_FIELDS, names)
+        return self.browser.script(READ_FIELDS, names)
 
     def show_layout(self):
         controls = [c["name"] for c in self.table.controls if c["kind"] != "line"]
         lines = [c["name"] for c in self.table.controls if c["kind"] == "line"]
-        return self.browser.execute_script(READ_LAYOUT, controls, lines, self.table.menu)
+        return self.browser.script(READ_LAYOUT, controls, lines, self.table.menu)
 
     def play(self, action, rest, out):
         """Plays one action; the reason when the line cannot be played."""
@@ -235,7 +229,7 @@ class Page:
         elif action in ("wild", "trainer", "traded"):
             if words:
                 return f"{action} takes no argument"
-            self.element(action).click()
+            self.click_on("#" + action)
         elif action == "click":
             if len(words) != 1 or words[0] not in self.table.commands:
                 return "click takes one of " + ", ".join(self.table.commands)
@@ -249,7 +243,7 @@ class Page:
         elif action == "show-list":
             if words:
                 return "show-list takes no argument"
-            count, edit = self.browser.execute_script(
+            count, edit = self.browser.script(
                 HELPERS + "const e = document.getElementById(arguments[0]);"
                 "return [e.querySelectorAll('[role=option]').length, focusable(e).value]",
                 self.list_name())

@@ -1,6 +1,8 @@
 #!/usr/bin/python3
-"""The keyboard and the mouse on the page's list, menus and message, as one session of steps in
-headless Chromium with real input events. After each step: the element that has the focus, the
+"""The keyboard, the mouse and the wheel on the page's list, menus and message, as one session of
+steps with real input events, in the browser VEXLET_ENGINE names. Two kinds of key no keyboard
+here can give are sent as the events a browser makes of them: Option and a letter on a Mac, and
+a key while an input method composes. After each step: the element that has the focus, the
 list open or closed (its button state and its popup agree), the menus that are open (each entry's
 state and its menu agree), whether the message shows, and where given the list's picked item.
 
@@ -9,15 +11,14 @@ usage: page_keys.py PAGE LAYOUT-TABLE-COMMAND...
 
 import sys
 
-from page_drive import HELPERS, Table, start_browser
-from selenium.webdriver.common.action_chains import ActionChains
-from selenium.webdriver.common.keys import Keys
+from page_drive import CENTRE, HELPERS, Table, start_browser
 
 EDIT = "vexlist-edit"
 OPEN, CLOSED = True, False
 
-# step: keys ("Alt+ArrowDown") or a click ("click ID", "click item N", "click outside");
-# then the focus, the list, the open menus, the message, and optionally the picked item.
+# step: keys ("Alt+ArrowDown"), a click ("click ID", "click item N", "click outside"), the wheel
+# over the list ("wheel down", "wheel sideways") or an event as a browser makes it ("event
+# NAME"); then the focus, the list, the open menus, the message, and optionally the picked item.
 STEPS = [
     ("start", EDIT, CLOSED, [], False, -1),
     ("Alt+ArrowDown", EDIT, OPEN, [], False, -1),
@@ -29,8 +30,11 @@ STEPS = [
     ("click drop", EDIT, OPEN, [], False, 2),
     ("click item 5", EDIT, CLOSED, [], False, 5),
     ("ArrowDown", EDIT, CLOSED, [], False, 6),  # closed, the list steps, as on the desktop
-    ("click drop", EDIT, OPEN, [], False, 6),
-    ("click outside", "", CLOSED, [], False, 6),
+    ("wheel down", EDIT, CLOSED, [], False, 7),
+    ("wheel sideways", EDIT, CLOSED, [], False, 7),
+    ("event composing ArrowDown", EDIT, CLOSED, [], False, 7),
+    ("click drop", EDIT, OPEN, [], False, 7),
+    ("click outside", "", CLOSED, [], False, 7),
     ("click level", "level", CLOSED, [], False, None),
     ("F10", "experience", CLOSED, ["file"], False, None),
     ("ArrowDown", "exit", CLOSED, ["file"], False, None),
@@ -45,6 +49,8 @@ STEPS = [
     ("Alt+f Enter", "fast", CLOSED, ["file", "experience"], False, None),
     ("Enter", "message-ok", CLOSED, [], True, None),
     ("Escape", "level", CLOSED, [], False, None),
+    ("event Mac Option+f", "experience", CLOSED, ["file"], False, None),
+    ("Escape Escape", "level", CLOSED, [], False, None),
     ("Alt+f e s", "message-ok", CLOSED, [], True, None),
     ("Space", "level", CLOSED, [], False, None),
     ("click file", "file", CLOSED, ["file"], False, None),
@@ -73,39 +79,42 @@ const agree = expanded(edit) === !popup.hidden && menus.every(
 return [document.activeElement.id, expanded(edit), menus.filter(expanded).map(m => m.id),
         document.getElementById('message').open, picked(list), agree];"""
 
-SPECIAL = {"ArrowDown": Keys.ARROW_DOWN, "ArrowUp": Keys.ARROW_UP, "ArrowLeft": Keys.ARROW_LEFT,
-           "ArrowRight": Keys.ARROW_RIGHT, "Enter": Keys.ENTER, "Escape": Keys.ESCAPE,
-           "Tab": Keys.TAB, "Home": Keys.HOME, "End": Keys.END, "F4": Keys.F4, "F10": Keys.F10,
-           "Space": Keys.SPACE}
-
-
-MODIFIERS = {"Alt": Keys.ALT, "Ctrl": Keys.CONTROL, "Shift": Keys.SHIFT}
+# What a browser makes of keys no keyboard here gives: Option+F on a Mac types "ƒ" on the F key;
+# a key pressed while an input method composes.
+EVENTS = {"Mac Option+f": {"key": "\u0192", "code": "KeyF", "altKey": True},
+          "composing ArrowDown": {"key": "ArrowDown", "code": "ArrowDown", "isComposing": True}}
+SEND_EVENT = """
+document.activeElement.dispatchEvent(new KeyboardEvent('keydown',
+  Object.assign({bubbles: true, cancelable: true}, arguments[0])));"""
 
 
 def press(browser, keys):
-    actions = ActionChains(browser)
-    for chord in keys.split():
-        *modifiers, key = chord.split("+")
-        for modifier in modifiers:
-            actions.key_down(MODIFIERS[modifier])
-        actions.send_keys(SPECIAL.get(key, key))
-        for modifier in reversed(modifiers):
-            actions.key_up(MODIFIERS[modifier])
-    actions.perform()
+    browser.press(*keys.split())
 
 
 def click(browser, list_name, what):
-    combo = browser.find_element("id", list_name)
     if what == "drop":
-        target = combo.find_element("css selector", ".drop")
+        target = f"#{list_name} button"
     elif what.startswith("item "):
-        target = combo.find_elements("css selector", "[role=option]")[int(what.split()[1])]
-        browser.execute_script("arguments[0].scrollIntoView({block: 'nearest'})", target)
+        target = f"#{list_name} [role=option]:nth-child({int(what.split()[1]) + 1})"
     elif what == "outside":  # a caption that labels nothing, clear of the open list
-        target = browser.find_element("id", "Label22")
+        target = "#Label22"
     else:
-        target = browser.find_element("id", what)
-    ActionChains(browser).move_to_element(target).click().perform()
+        target = "#" + what
+    browser.click(*browser.script(CENTRE, target))
+
+
+def step(browser, list_name, what):
+    kind, _, rest = what.partition(" ")
+    if kind == "click":
+        click(browser, list_name, rest)
+    elif kind == "wheel":
+        x, y = browser.script(CENTRE, f"#{list_name} input")
+        browser.wheel(x, y, 120 if rest == "sideways" else 0, 0 if rest == "sideways" else 120)
+    elif kind == "event":
+        browser.script(SEND_EVENT, EVENTS[rest])
+    elif what != "start":
+        press(browser, what)
 
 
 def main():
@@ -114,17 +123,14 @@ def main():
     browser = start_browser(page_path)
     failures = 0
     try:
-        for step, focus, list_open, menus, message, picked in STEPS:
-            if step.startswith("click "):
-                click(browser, list_name, step.removeprefix("click "))
-            elif step != "start":
-                press(browser, step)
-            got = browser.execute_script(STATE, list_name)
+        for what, focus, list_open, menus, message, picked in STEPS:
+            step(browser, list_name, what)
+            got = browser.script(STATE, list_name)
             expected = [focus, list_open, menus, message, got[4] if picked is None else picked,
                         True]
             verdict = "ok" if got == expected else "FAIL"
             failures += got != expected
-            print(f"{verdict:<4} {step:<22} focus={got[0] or '(page)':<11} "
+            print(f"{verdict:<4} {what:<26} focus={got[0] or '(page)':<11} "
                   f"list={'open' if got[1] else 'closed':<6} menus={','.join(got[2]) or '-':<15} "
                   f"message={'shown' if got[3] else '-':<5} picked={got[4]}"
                   + ("" if got[5] else " (a state and its popup disagree)")
