@@ -154,7 +154,8 @@ def write_site(arguments, page):
     version = hashlib.sha256(b"".join(files[name] for name in sorted(files))).hexdigest()[:16]
     with open(arguments.worker, encoding="utf-8") as file:
         worker = file.read().replace("{{version}}", version)
-    files["service-worker.js"] = worker.replace("{{files}}", json.dumps(sorted(files))).encode()
+    digests = {name: hashlib.sha256(files[name]).hexdigest() for name in sorted(files)}
+    files["service-worker.js"] = worker.replace("{{files}}", json.dumps(digests, indent=2)).encode()
     for name, data in files.items():
         with open(os.path.join(arguments.site, name), "wb") as file:
             file.write(data)
