@@ -161,34 +161,40 @@ class Chromium(WebDriverEngine):
 
 
 class WebKit(WebDriverEngine):
-    """MiniBrowser through WebKitWebDriver, in a window on the X server of $DISPLAY. The
-    browser writes what the page logs to its standard output, which the driver's log keeps."""
+    """MiniBrowser through WebKitWebDriver, in a window on the X server of $DISPLAY. Neither
+    tells what a page logs, so a recorder in the page keeps its errors from the time it is
+    loaded; a page whose start fails never gets ready, which every test waits for."""
 
     name = "webkit"
     MINIBROWSER = "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser"
+    RECORDER = """
+if (!window.loggedErrors) {
+  window.loggedErrors = [];
+  const error = console.error;
+  console.error = (...words) => { loggedErrors.push(words.join(' ')); error(...words); };
+  addEventListener('error', event => loggedErrors.push(String(event.message)));
+  addEventListener('unhandledrejection', event => loggedErrors.push(String(event.reason)));
+}"""
 
     def __init__(self, width, height, phone, headed, arguments):
         from selenium import webdriver
         from selenium.webdriver.webkitgtk.options import Options
         if not os.environ.get("DISPLAY"):
             sys.exit("FAIL: WebKit needs an X server (run it under with-xvfb.sh)")
-        self.log = tempfile.NamedTemporaryFile(prefix="webkit-", suffix=".log")
         options = Options()
         options.binary_location = self.MINIBROWSER
-        for argument in ("--automation", "--enable-write-console-messages-to-stdout=true",
-                         *arguments):
+        for argument in ("--automation", *arguments):
             options.add_argument(argument)
         super().__init__(webdriver.WebKitGTK(executable_path="/usr/bin/WebKitWebDriver",
-                                             options=options, service_log_path=self.log.name))
+                                             options=options))
         self.browser.set_window_rect(0, 0, phone or width, height)
 
-    def errors(self):
-        with open(self.log.name, encoding="utf-8", errors="replace") as file:
-            return [line.strip() for line in file if re.match(r"CONSOLE \w+ ERROR", line)]
+    def load(self, url):
+        super().load(url)
+        self.script(self.RECORDER)
 
-    def quit(self):
-        super().quit()
-        self.log.close()
+    def errors(self):
+        return self.script("return window.loggedErrors || []")
 
 
 class Firefox(Engine):

@@ -5,6 +5,7 @@ here can give are sent as the events a browser makes of them: Option and a lette
 a key while an input method composes. After each step: the element that has the focus, the
 list open or closed (its button state and its popup agree), the menus that are open (each entry's
 state and its menu agree), whether the message shows, and where given the list's picked item.
+At the end, not one error logged by the page.
 
 usage: page_keys.py PAGE LAYOUT-TABLE-COMMAND...
 """
@@ -135,6 +136,10 @@ def main():
                   f"message={'shown' if got[3] else '-':<5} picked={got[4]}"
                   + ("" if got[5] else " (a state and its popup disagree)")
                   + ("" if got == expected else f"  expected {expected}"))
+        errors = browser.errors()
+        for error in errors:
+            print("FAIL the page logged:", error)
+        failures += len(errors)
     finally:
         browser.quit()
     sys.exit(1 if failures else 0)
