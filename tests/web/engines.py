@@ -19,8 +19,6 @@ import tempfile
 import threading
 import time
 
-ENGINES = ("chromium", "firefox", "webkit")
-
 # The WebDriver key values of the keys the tests press by name.
 KEYS = {"Alt": "\ue00a", "Ctrl": "\ue009", "Shift": "\ue008", "Meta": "\ue03d",
         "Backspace": "\ue003", "Tab": "\ue004", "Enter": "\ue007", "Escape": "\ue00c",
@@ -61,26 +59,9 @@ def pointer_actions(kind, x, y):
 
 
 class Engine:
-    """What every engine does; the three below differ only in how."""
-
-    name = ""
-
-    def script(self, body, *arguments):
-        raise NotImplementedError
-
-    def perform(self, actions):
-        """Runs WebDriver input actions, the same sequences in every protocol."""
-        raise NotImplementedError
-
-    def load(self, url):
-        raise NotImplementedError
-
-    def errors(self):
-        """What the page has logged as errors, its uncaught exceptions among them."""
-        raise NotImplementedError
-
-    def quit(self):
-        raise NotImplementedError
+    """What every engine does alike, from its own `perform` (WebDriver input actions, the same
+    sequences in every protocol); each also has `load`, `script`, `errors`, `screenshot` and
+    `quit`."""
 
     def press(self, *chords):
         self.perform(key_actions(chords))
@@ -127,8 +108,6 @@ class WebDriverEngine(Engine):
 
 
 class Chromium(WebDriverEngine):
-    name = "chromium"
-
     def __init__(self, width, height, phone, headed, arguments):
         from selenium import webdriver
         from selenium.webdriver.chrome.options import Options
@@ -165,7 +144,6 @@ class WebKit(WebDriverEngine):
     tells what a page logs, so a recorder in the page keeps its errors from the time it is
     loaded; a page whose start fails never gets ready, which every test waits for."""
 
-    name = "webkit"
     MINIBROWSER = "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser"
     RECORDER = """
 if (!window.loggedErrors) {
@@ -200,8 +178,6 @@ if (!window.loggedErrors) {
 class Firefox(Engine):
     """Firefox ESR, headless, through WebDriver BiDi on a port of the loopback address."""
 
-    name = "firefox"
-
     def __init__(self, width, height, phone, headed, arguments):
         import websocket
         self.profile = tempfile.mkdtemp(prefix="firefox-")
@@ -214,8 +190,9 @@ class Firefox(Engine):
                                 *arguments):
                 file.write(f"user_pref({json.dumps(name)}, {json.dumps(value)});\n")
         self.process = subprocess.Popen(
-            ["/usr/bin/firefox-esr", *(() if headed else ("--headless",)), "--no-remote", "--profile", self.profile,
-             f"--width={width}", f"--height={height}", "--remote-debugging-port", "0"],
+            ["/usr/bin/firefox-esr", *(() if headed else ("--headless",)), "--no-remote",
+             "--profile", self.profile, f"--width={width}", f"--height={height}",
+             "--remote-debugging-port", "0"],
             stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
         for line in self.process.stderr:
             found = re.search(r"WebDriver BiDi listening on (ws://\S+)", line)
@@ -333,5 +310,5 @@ def start(width=600, height=700, phone=None, headed=False, arguments=(), engine=
     name = engine or os.environ.get("VEXLET_ENGINE", "chromium")
     engines = {"chromium": Chromium, "firefox": Firefox, "webkit": WebKit}
     if name not in engines:
-        sys.exit(f"VEXLET_ENGINE is {name!r}, not one of {', '.join(ENGINES)}")
+        sys.exit(f"VEXLET_ENGINE is {name!r}, not one of {', '.join(engines)}")
     return engines[name](width, height, phone, headed, arguments)

@@ -1,8 +1,9 @@
 #!/usr/bin/python3
 """What a screen reader reads of the page, driven by real keyboard and mouse input: the same
 check as the desktop's screen-reader test, on the page in the browser VEXLET_ENGINE names, with a
-window on this X server and its accessibility on. Picks a species with the arrow keys in the list, types a level,
-clicks Calculate with the mouse, then opens File > Experience > Medium Growth by its access keys.
+window on this X server and its accessibility on. Picks a species with the arrow keys in the
+list, types a level, clicks Calculate with the mouse, then opens File > Experience > Medium
+Growth by its access keys.
 Reads everything back through AT-SPI, the interface Orca uses, and compares every value display,
 every flag, the list's edit text and the message with what `vexlet-drive --model` shows for the
 same actions. A value display must read as a label of its number under a name of its own.

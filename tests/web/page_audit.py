@@ -18,7 +18,8 @@ AXE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "node_modules", "
 
 RUN = """
 return axe.run(document).then(result => result.violations.map(v => [v.id, v.impact, v.help,
-  v.nodes.map(n => n.target.join(' ')).slice(0, 5)]), error => [['error', '', String(error), []]]);"""
+  v.nodes.map(n => n.target.join(' ')).slice(0, 5)]),
+  error => [['error', '', String(error), []]]);"""
 
 
 def audit(browser, state):

@@ -2,8 +2,8 @@
 """page_drive: vexlet-drive for the page. Opens the page in the browser that VEXLET_ENGINE names
 (engines.py), plays a driver script from standard input with real input events (clicks, key
 presses, and the input method for characters no key types) and prints what the user would read,
-line for line as vexlet-drive prints it. The fields, the commands and their access keys come from the layout
-table; `show-layout` reads every control from what the browser computes for it.
+line for line as vexlet-drive prints it. The fields, the commands and their access keys come
+from the layout table; `show-layout` reads every control from what the browser computes for it.
 
 usage: page_drive.py [--phone WIDTH] PAGE LAYOUT-TABLE-COMMAND... < script
 
