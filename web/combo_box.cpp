@@ -1,6 +1,7 @@
 #include "web/combo_box.h"
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 
 using emscripten::val;
@@ -56,20 +57,32 @@ bool ComboBox::onKey(const val &event)
     return true;
 }
 
+void ComboBox::onPointer(const val &event)
+{
+    m_byTouch
+        = event["pointerType"].isString() && event["pointerType"].as<std::string>() == "touch";
+}
+
 bool ComboBox::onPress(const val &event)
 {
     const val target = event["target"];
     if (!contains(m_button, target) && !contains(m_popup, target))
         return false;
-    // The edit field keeps the focus, or takes it.
     event.call<void>("preventDefault");
-    m_edit.call<void>("focus");
+    takeFocus();
     return true;
 }
 
-bool ComboBox::isButton(const val &node) const
+// The focus stays in the list, or comes to it: in the edit field, as the pattern has it, but on
+// the button for a finger, for which the edit field would raise the screen's keyboard.
+void ComboBox::takeFocus()
 {
-    return node.strictlyEquals(m_button);
+    (m_byTouch ? m_button : m_edit).call<void>("focus");
+}
+
+bool ComboBox::holds(const val &node) const
+{
+    return node.strictlyEquals(m_edit) || node.strictlyEquals(m_button);
 }
 
 // The button opens and closes the popup on its click, which a finger's tap and a screen
@@ -77,7 +90,7 @@ bool ComboBox::isButton(const val &node) const
 bool ComboBox::onClick(const val &event)
 {
     if (contains(m_button, event["target"])) {
-        m_edit.call<void>("focus");
+        takeFocus();
         if (isOpen())
             close();
         else
@@ -96,12 +109,12 @@ bool ComboBox::onClick(const val &event)
     return true;
 }
 
-// As on the desktop, the wheel over the closed list steps its selection.
-// A wheel turned sideways steps nothing.
+// As on the desktop, the wheel over the closed list steps its selection; a wheel turned more
+// sideways than down scrolls the page across, as it would anywhere else.
 void ComboBox::onWheel(const val &event)
 {
     const double delta = event["deltaY"].as<double>();
-    if (isOpen() || delta == 0)
+    if (isOpen() || std::abs(delta) <= std::abs(event["deltaX"].as<double>()))
         return;
     event.call<void>("preventDefault");
     m_form->stepItem(delta > 0 ? 1 : -1);

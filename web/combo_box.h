@@ -11,8 +11,8 @@
 //   Enter                 open: pick the active item and close
 //   Escape                open: close without picking; the focus stays
 // Mouse and touch: the button opens and closes the popup; a click on an item picks it and closes
-// the popup, the focus staying in the edit field. Whatever takes the focus from the edit field
-// (Tab, a press anywhere else but the button) closes the popup. The wheel over the closed list
+// the popup, the focus staying in the edit field (on the button for a finger). Whatever takes the
+// focus from the list (Tab, a press anywhere else) closes the popup. The wheel over the closed list
 // steps it; a wheel turned sideways does not.
 
 #include "web/dom_form_state.h"
@@ -33,8 +33,10 @@ public:
     bool onPress(const emscripten::val &event);
     // A click; whether it was on the button or in the popup.
     bool onClick(const emscripten::val &event);
-    // Whether `node` is the list's button, which the edit field may lose the focus to.
-    [[nodiscard]] bool isButton(const emscripten::val &node) const;
+    // A pointer pressed anywhere: whether it is a finger.
+    void onPointer(const emscripten::val &event);
+    // Whether `node` is the list's edit field or its button, between which the focus may move.
+    [[nodiscard]] bool holds(const emscripten::val &node) const;
     void onWheel(const emscripten::val &event);
     void onInput();
     void close();
@@ -45,12 +47,14 @@ public:
 private:
     void open();
     void makeActive(int position);
+    void takeFocus();
 
     emscripten::val m_edit;
     emscripten::val m_button;
     emscripten::val m_popup;
     DomFormState *m_form;
     int m_active = -1; // the item the open popup marks, -1 while it is closed
+    bool m_byTouch = false; // whether the last pointer pressed was a finger
 };
 
 } // namespace vexlet::page

@@ -64,14 +64,16 @@ std::vector<const MenuEntry *> pathTo(const MenuEntry &entry)
     return path;
 }
 
-// The letter a key stands for: the character it types where that is a plain ASCII letter or
-// digit, so that every layout's own letters work; otherwise the key it is on. A Mac's Option+F
-// types "ƒ", but its code is still "KeyF".
+// The letter a key stands for: the character it types where that is ASCII, so that every
+// layout's own letters work (and its punctuation, on whichever key, stands for none); otherwise
+// the key it is on. A Mac's Option+F types "ƒ", but its code is still "KeyF".
 char letterOf(const val &event)
 {
     const std::string key = event["key"].as<std::string>();
-    if (key.size() == 1 && std::isalnum(static_cast<unsigned char>(key[0])) != 0)
-        return static_cast<char>(std::tolower(static_cast<unsigned char>(key[0])));
+    if (key.size() == 1) {
+        const auto character = static_cast<unsigned char>(key[0]);
+        return std::isalnum(character) != 0 ? static_cast<char>(std::tolower(character)) : '\0';
+    }
     const std::string code = event["code"].isString() ? event["code"].as<std::string>() : "";
     if (code.size() == 4 && code.starts_with("Key"))
         return static_cast<char>(std::tolower(static_cast<unsigned char>(code[3])));

@@ -44,7 +44,8 @@ void Page::start(val self)
     m_message.emplace();
     Form_Load(*m_form);
 
-    for (const char *type : {"keydown", "mousedown", "click", "input", "focusout", "mouseover"})
+    for (const char *type :
+         {"keydown", "pointerdown", "mousedown", "click", "input", "focusout", "mouseover"})
         listen(m_document, type);
     listen(m_list->edit(), "wheel");
     listen(page::elementById("message"), "close");
@@ -64,6 +65,8 @@ void Page::handleEvent(val event)
         closeMessage();
     } else if (type == "keydown") {
         onKey(event);
+    } else if (type == "pointerdown") {
+        m_list->onPointer(event);
     } else if (type == "mousedown") {
         onPress(event);
     } else if (type == "click") {
@@ -123,7 +126,7 @@ void Page::onClick(const val &event)
 void Page::onFocusOut(const val &event)
 {
     const val next = event["relatedTarget"];
-    if (event["target"].strictlyEquals(m_list->edit()) && !m_list->isButton(next))
+    if (m_list->holds(event["target"]) && !m_list->holds(next))
         m_list->close();
     m_menus->onFocusOut(next);
 }
