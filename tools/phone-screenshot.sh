@@ -15,17 +15,17 @@ import base64
 import sys
 
 sys.path.insert(0, "tests/web")
-from page_drive import CENTRE, start_browser
+from page_drive import start_browser
 
 page, output = sys.argv[1:]
-browser = start_browser(page, phone=360)
+browser = start_browser(page, phone=360, engine="chromium")
 try:
     browser.cdp("Emulation.setDeviceMetricsOverride", {
         "width": 360, "height": 740, "deviceScaleFactor": 2, "mobile": True})
     browser.script("document.querySelector('[role=combobox]').focus()")
     browser.press("ArrowDown")
     browser.script("document.activeElement.blur()")
-    browser.click(*browser.script(CENTRE, "button.control"))
+    browser.click_on("button.control")
     shot = browser.cdp("Page.captureScreenshot", {"captureBeyondViewport": True})
     with open(output, "wb") as file:
         file.write(base64.b64decode(shot["data"]))

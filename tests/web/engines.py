@@ -9,6 +9,7 @@ webkit.
 """
 
 import base64
+import glob
 import json
 import os
 import re
@@ -16,6 +17,7 @@ import shutil
 import subprocess
 import sys
 import tempfile
+import queue
 import threading
 import time
 
@@ -52,6 +54,15 @@ def key_actions(chords):
     return [{"type": "key", "id": "keyboard", "actions": actions}]
 
 
+# Where a user would click or tap an element: its centre, once it is scrolled into view as a
+# user would scroll it (an item of the open list within the list).
+CENTRE = """
+const e = document.querySelector(arguments[0]);
+e.scrollIntoView({block: 'nearest'});
+const box = e.getBoundingClientRect();
+return [box.left + box.width / 2, box.top + box.height / 2];"""
+
+
 def pointer_actions(kind, x, y):
     return [{"type": "pointer", "id": kind, "parameters": {"pointerType": kind}, "actions": [
         {"type": "pointerMove", "x": round(x), "y": round(y), "duration": 0, "origin": "viewport"},
@@ -71,6 +82,12 @@ class Engine:
 
     def tap(self, x, y):
         self.perform(pointer_actions("touch", x, y))
+
+    def click_on(self, selector):
+        self.click(*self.script(CENTRE, selector))
+
+    def tap_on(self, selector):
+        self.tap(*self.script(CENTRE, selector))
 
     def wheel(self, x, y, across, down):
         self.perform([{"type": "wheel", "id": "wheel", "actions": [
@@ -144,7 +161,7 @@ class WebKit(WebDriverEngine):
     tells what a page logs, so a recorder in the page keeps its errors from the time it is
     loaded; a page whose start fails never gets ready, which every test waits for."""
 
-    MINIBROWSER = "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser"
+    MINIBROWSER = glob.glob("/usr/lib/*/webkit2gtk-4.1/MiniBrowser")
     RECORDER = """
 if (!window.loggedErrors) {
   window.loggedErrors = [];
@@ -152,6 +169,8 @@ if (!window.loggedErrors) {
   console.error = (...words) => { loggedErrors.push(words.join(' ')); error(...words); };
   addEventListener('error', event => loggedErrors.push(String(event.message)));
   addEventListener('unhandledrejection', event => loggedErrors.push(String(event.reason)));
+  addEventListener('securitypolicyviolation', event => loggedErrors.push(
+    'refused by the policy: ' + event.violatedDirective + ' ' + event.blockedURI));
 }"""
 
     def __init__(self, width, height, phone, headed, arguments):
@@ -159,8 +178,10 @@ if (!window.loggedErrors) {
         from selenium.webdriver.webkitgtk.options import Options
         if not os.environ.get("DISPLAY"):
             sys.exit("FAIL: WebKit needs an X server (run it under with-xvfb.sh)")
+        if not self.MINIBROWSER:
+            sys.exit("FAIL: MiniBrowser is missing (webkit2gtk-driver brings it)")
         options = Options()
-        options.binary_location = self.MINIBROWSER
+        options.binary_location = self.MINIBROWSER[0]
         for argument in ("--automation", *arguments):
             options.add_argument(argument)
         super().__init__(webdriver.WebKitGTK(executable_path="/usr/bin/WebKitWebDriver",
@@ -194,14 +215,28 @@ class Firefox(Engine):
              "--profile", self.profile, f"--width={width}", f"--height={height}",
              "--remote-debugging-port", "0"],
             stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
-        for line in self.process.stderr:
+        self.socket = None
+        try:
+            self.connect(websocket, width, height, phone)
+        except BaseException:
+            self.quit()
+            raise
+
+    def connect(self, websocket, width, height, phone):
+        # Firefox names its server's address on its standard error, and goes on writing there:
+        # a thread reads it all, so that Firefox never blocks on it.
+        lines = queue.Queue()
+        threading.Thread(target=lambda: [lines.put(line) for line in self.process.stderr],
+                         daemon=True).start()
+        deadline = time.monotonic() + 60
+        while True:
+            try:
+                line = lines.get(timeout=max(deadline - time.monotonic(), 0))
+            except queue.Empty:
+                sys.exit("FAIL: Firefox did not start its WebDriver BiDi server")
             found = re.search(r"WebDriver BiDi listening on (ws://\S+)", line)
             if found:
                 break
-        else:
-            sys.exit("FAIL: Firefox did not start its WebDriver BiDi server")
-        # Firefox goes on writing there: read it so that it never blocks.
-        threading.Thread(target=self.process.stderr.read, daemon=True).start()
         # Firefox refuses a connection that names an origin, as a page would.
         self.socket = websocket.create_connection(found.group(1) + "/session", timeout=120,
                                                   suppress_origin=True)
@@ -229,7 +264,7 @@ class Firefox(Engine):
             if message.get("method") == "log.entryAdded":
                 entry = message["params"]
                 if entry["level"] == "error":
-                    self.logged.append(entry.get("text", ""))
+                    self.logged.append(entry.get("text") or "")
             elif message.get("id") == self.next_id:
                 if message.get("type") == "error":
                     raise RuntimeError(f"{method}: {message['error']}: {message.get('message')}")
@@ -262,11 +297,12 @@ class Firefox(Engine):
             file.write(base64.b64decode(data["data"]))
 
     def quit(self):
-        try:
-            self.command("browser.close", {})
-        except Exception:
-            pass
-        self.socket.close()
+        if self.socket:
+            try:
+                self.command("browser.close", {})
+            except Exception:
+                pass
+            self.socket.close()
         try:
             self.process.wait(20)
         except subprocess.TimeoutExpired:

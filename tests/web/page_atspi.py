@@ -17,7 +17,7 @@ import subprocess
 import sys
 import time
 
-from page_drive import CENTRE, start_browser
+from page_drive import start_browser
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "window"))
 from atspi_test import (LEVEL, SPECIES, check_values, fail, model_output,  # noqa: E402
@@ -100,7 +100,7 @@ def check(browser, title, expected, expected_message):
     nodes = by_id(document, {})
     # Not every engine tells AT-SPI where a control stands on the screen: the mouse goes where
     # the page says Calculate is.
-    browser.click(*browser.script(CENTRE, "#calculate"))
+    browser.click_on("#calculate")
     wait_for("the results", lambda: text_of(nodes["total"]) == expected["total"], 60)
 
     check_values(nodes, expected)

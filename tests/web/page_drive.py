@@ -37,14 +37,6 @@ return arguments[0].map(name => {
 # The page marks the moment it is ready: the list filled, the fonts loaded.
 IS_READY = "return performance.getEntriesByName('ready').length > 0"
 
-# Where a user would click or tap an element: its centre, once it is scrolled into view as a
-# user would scroll it (an item of the open list within the list).
-CENTRE = """
-const e = document.querySelector(arguments[0]);
-e.scrollIntoView({block: 'nearest'});
-const box = e.getBoundingClientRect();
-return [box.left + box.width / 2, box.top + box.height / 2];"""
-
 SHOWN_MESSAGE = """
 const box = document.getElementById('message');
 const message = box.open ? [document.getElementById('message-title').textContent,
@@ -130,8 +122,12 @@ class Table:
 def start_browser(page, width=600, height=700, phone=None, **options):
     """The page in the engine VEXLET_ENGINE names, once it is ready."""
     browser = engines.start(width, height, phone, **options)
-    browser.load(page if "://" in page else "file://" + os.path.abspath(page))
-    engines.wait_for("the page to get ready", lambda: browser.script(IS_READY))
+    try:
+        browser.load(page if "://" in page else "file://" + os.path.abspath(page))
+        engines.wait_for("the page to get ready", lambda: browser.script(IS_READY))
+    except BaseException:
+        browser.quit()
+        raise
     return browser
 
 
@@ -148,9 +144,6 @@ class Page:
         self.table = table
         self.ended = False
         self.limits = {}
-
-    def click_on(self, selector):
-        self.browser.click(*self.browser.script(CENTRE, selector))
 
     def type_into(self, name, text):
         """Select all, delete, then type what still fits: ASCII by key presses, any other
@@ -186,19 +179,19 @@ class Page:
         """Opens the list with its button, scrolls it to the item as a user would, and clicks
         the item."""
         combo = "#" + self.list_name()
-        self.click_on(combo + " button")
-        self.click_on(f"{combo} [role=option]:nth-child({position + 1})")
+        self.browser.click_on(combo + " button")
+        self.browser.click_on(f"{combo} [role=option]:nth-child({position + 1})")
 
     def click(self, command, out):
         keys = self.table.commands[command]
         if keys is None:
-            self.click_on("#" + command)
+            self.browser.click_on("#" + command)
         else:
             self.browser.press("Alt+" + keys[0], *keys[1:])
         message, ended = self.browser.script(SHOWN_MESSAGE)
         if message:
             out.write(f'message "{message[0]}" "{message[1]}"\n')
-            self.click_on("#message-ok")
+            self.browser.click_on("#message-ok")
             engines.wait_for("the message to close", lambda: self.browser.script(
                 "return !document.getElementById('message').open"))
         if ended:
@@ -229,7 +222,7 @@ class Page:
         elif action in ("wild", "trainer", "traded"):
             if words:
                 return f"{action} takes no argument"
-            self.click_on("#" + action)
+            self.browser.click_on("#" + action)
         elif action == "click":
             if len(words) != 1 or words[0] not in self.table.commands:
                 return "click takes one of " + ", ".join(self.table.commands)

@@ -12,7 +12,8 @@ usage: page_keys.py PAGE LAYOUT-TABLE-COMMAND...
 
 import sys
 
-from page_drive import CENTRE, HELPERS, Table, start_browser
+from engines import CENTRE
+from page_drive import HELPERS, Table, start_browser
 
 EDIT = "vexlist-edit"
 OPEN, CLOSED = True, False
@@ -102,7 +103,7 @@ def click(browser, list_name, what):
         target = "#Label22"
     else:
         target = "#" + what
-    browser.click(*browser.script(CENTRE, target))
+    browser.click_on(target)
 
 
 def step(browser, list_name, what):

@@ -3,9 +3,10 @@
 policy, the page's with its manifest, icons and worker from the site alone; its manifest
 without errors and no installability errors (as Chromium reports them through CDP); after the
 first load its service worker controls the page; with the server stopped a reload shows the
-window and a Calculate gives what it gave online; a new version whose files are not the ones its
-worker names does not install; one that is shows after a counted number of loads; and another
-app's cache on the same origin outlives both. Not one error in the browser's console.
+window, a Calculate gives what it gave online, and another app's file is not answered; a new
+version whose files are not the ones its worker names does not install; one that is shows after
+a counted number of loads; and another app's cache on the same origin outlives both. Not one
+error in the browser's console.
 
 usage: site_check.py SITE LAYOUT-TABLE-COMMAND...
 """
@@ -48,7 +49,9 @@ return navigator.serviceWorker.getRegistration().then(registration => new Promis
   }, {once: true});
   registration.update();
 }));"""
-OTHER_APP = ["another app", "its file"]
+# Another app of the origin, with a file at an address of the site's that the worker does not
+# keep: offline, the worker must not answer with it.
+OTHER_APP = ["another app", "its-file.txt"]
 PUT_OTHER_APP = """
 return caches.open(arguments[0]).then(cache => cache.put(arguments[1], new Response('kept')));"""
 READ_OTHER_APP = """
@@ -64,7 +67,8 @@ def load(browser, url):
 
 def calculate(page, table):
     page.play("pick", "26", open(os.devnull, "w"))
-    page.click_on("#" + next(name for name, keys in table.commands.items() if keys is None))
+    page.browser.click_on("#" + next(name for name, keys in table.commands.items()
+                                     if keys is None))
     return page.show(table.fields)
 
 
@@ -118,7 +122,14 @@ def main():
             fail(f"with the server stopped a Calculate shows {offline}, online {online}")
         print("with the server stopped a reload shows the window and a Calculate gives the same "
               "values")
+        # The page's policy lets it fetch nothing, so a visit asks: the worker answers visits.
+        browser.load(url + OTHER_APP[1])
+        if browser.script("return document.body && document.body.textContent") == "kept":
+            fail(f"the worker answered {OTHER_APP[1]} from {OTHER_APP[0]}'s cache")
+        browser.errors()  # the visit's failure, as it should fail, is in the console
+        print(f"with the server stopped, {OTHER_APP[0]}'s file is not answered")
         server = serve(folder, port)
+        load(browser, url)
 
         kept = browser.script(KEPT)
         new_version(site, folder, named=False)
