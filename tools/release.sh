@@ -56,7 +56,7 @@ quietly "${clean[@]}" cmake --build --preset web --target page
 cp build/package/"${name}"_*.deb build/web/web/"$name".html "$out"/
 tar --sort=name --mtime="@$SOURCE_DATE_EPOCH" --owner=0 --group=0 --numeric-owner \
     --mode=u=rwX,go=rX --format=gnu -C build/web/web -cf - site | gzip -9n >"$out/$release-site.tar.gz"
-compiler=$(dpkg-query -S "$(readlink -f /usr/bin/g++)" | cut -d: -f1)
+compiler=$(dpkg-query -S "$(readlink -f /usr/bin/g++)" | head -n 1 | cut -d: -f1)
 {
     echo "$release"
     echo "commit $commit"

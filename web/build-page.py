@@ -49,7 +49,8 @@ def font_file(family, weight, package):
     faces = sorted((abs(int(found) - FONTCONFIG_WEIGHTS[weight]), int(found), path)
                    for families, found, slant, width, path in
                    (line.split("\t") for line in scanned.splitlines())
-                   if family in families.split(",") and slant == "0" and width == "100")
+                   if family in families.split(",") and slant == "0" and width == "100"
+                   and found.isdigit())  # a variable font's range of weights is no match
     if not faces:
         sys.exit(f"build-page.py: {package} holds no upright {family}")
     return faces[0][2]
@@ -150,10 +151,13 @@ def write_site(arguments, page):
                 "icons": [{"src": name, "sizes": f"{size}x{size}", "type": "image/png",
                            "purpose": purpose} for name, size, purpose in ICONS]}
     files["manifest.webmanifest"] = (json.dumps(manifest, indent=2) + "\n").encode()
-    # The worker's version names the files it keeps: a new page makes a new worker.
-    version = hashlib.sha256(b"".join(files[name] for name in sorted(files))).hexdigest()[:16]
+    # The worker's version names the files it keeps and the worker itself: a new page or a new
+    # worker makes a new version, which never fills the cache the version before answers from.
     with open(arguments.worker, encoding="utf-8") as file:
-        worker = file.read().replace("{{version}}", version)
+        worker = file.read()
+    version = hashlib.sha256(b"".join(files[name] for name in sorted(files))
+                             + worker.encode()).hexdigest()[:16]
+    worker = worker.replace("{{version}}", version)
     digests = {name: hashlib.sha256(files[name]).hexdigest() for name in sorted(files)}
     files["service-worker.js"] = worker.replace("{{files}}", json.dumps(digests, indent=2)).encode()
     for name, data in files.items():
