@@ -56,15 +56,14 @@ bool ComboBox::onKey(const val &event)
     return true;
 }
 
-bool ComboBox::onPress(const val &event)
+void ComboBox::onPress(const val &event)
 {
     const val target = event["target"];
     if (!contains(m_button, target) && !contains(m_popup, target))
-        return false;
+        return;
     // The edit field keeps the focus, or takes it.
     event.call<void>("preventDefault");
     m_edit.call<void>("focus");
-    return true;
 }
 
 bool ComboBox::isButton(const val &node) const
@@ -74,7 +73,7 @@ bool ComboBox::isButton(const val &node) const
 
 // The button opens and closes the popup on its click, which a finger's tap and a screen
 // reader's activation give as well as a mouse.
-bool ComboBox::onClick(const val &event)
+void ComboBox::onClick(const val &event)
 {
     if (contains(m_button, event["target"])) {
         m_edit.call<void>("focus");
@@ -82,10 +81,10 @@ bool ComboBox::onClick(const val &event)
             close();
         else
             open();
-        return true;
+        return;
     }
     if (!isOpen() || !contains(m_popup, event["target"]))
-        return false;
+        return;
     const val item = event["target"].call<val>("closest", std::string("[role=option]"));
     if (!item.isNull()) {
         const val items = val::global("Array")["prototype"]["indexOf"].call<val>(
@@ -93,7 +92,6 @@ bool ComboBox::onClick(const val &event)
         m_form->pickItem(items.as<int>());
     }
     close();
-    return true;
 }
 
 // As on the desktop, the wheel over the closed list steps its selection.

@@ -10,6 +10,7 @@
 //   Right, Left             the next or previous entry on the bar, wrapping
 //   Home, End               the first or last entry on the bar
 //   Escape                  close the entry's menu; with none open, leave the bar
+//   a letter                the bar entry whose access letter it is: open its menu
 // Keys in a menu:
 //   Down, Up                the next or previous item, wrapping; Home, End the first and last
 //   Right                   a submenu entry opens its submenu; any other item opens the menu of
