@@ -220,7 +220,7 @@ void MainWindow::setupMenu()
     for (std::size_t i = 0; i < layout::kMenu.size(); ++i) {
         const layout::MenuEntry &entry = layout::kMenu[i];
         const QString caption = toQString(entry.caption);
-        QMenu *parent = entry.parent.empty() ? nullptr : menus[layout::menuIndex(entry.parent)];
+        QMenu *parent = entry.parent == layout::kMenuBar ? nullptr : menus[entry.parent];
         QAction *action = nullptr;
         if (entry.action == layout::MenuAction::submenu) {
             menus[i] = parent != nullptr ? parent->addMenu(caption) : menuBar()->addMenu(caption);

@@ -61,9 +61,9 @@ std::string spokenName(const layout::Control &control)
 std::string accessPath(const layout::MenuEntry &entry)
 {
     std::string keys(1, layout::accessLetter(entry.caption));
-    if (entry.parent.empty())
+    if (entry.parent == layout::kMenuBar)
         return keys;
-    return accessPath(layout::kMenu[layout::menuIndex(entry.parent)]) + keys;
+    return accessPath(layout::kMenu[entry.parent]) + keys;
 }
 
 } // namespace
