@@ -161,9 +161,9 @@ void MainWindow::setupWindow()
 
 void MainWindow::setupControls(QWidget *client)
 {
-    std::array<QFont, 6> fonts;
-    for (std::size_t key = 0; key < fonts.size(); ++key)
-        fonts[key] = windowFont(static_cast<layout::FontKey>(key));
+    std::array<QFont, layout::kFontKeys.size()> fonts;
+    for (layout::FontKey key : layout::kFontKeys)
+        fonts[static_cast<std::size_t>(key)] = windowFont(key);
 
     for (std::size_t i = 0; i < layout::kControls.size(); ++i) {
         const layout::Control &control = layout::kControls[i];
@@ -220,7 +220,7 @@ void MainWindow::setupMenu()
     for (std::size_t i = 0; i < layout::kMenu.size(); ++i) {
         const layout::MenuEntry &entry = layout::kMenu[i];
         const QString caption = toQString(entry.caption);
-        QMenu *parent = entry.parent.empty() ? nullptr : menus[layout::menuIndex(entry.parent)];
+        QMenu *parent = entry.parent == layout::kMenuBar ? nullptr : menus[entry.parent];
         QAction *action = nullptr;
         if (entry.action == layout::MenuAction::submenu) {
             menus[i] = parent != nullptr ? parent->addMenu(caption) : menuBar()->addMenu(caption);
@@ -285,7 +285,7 @@ void MainWindow::setupAccessibility()
             continue;
         const std::size_t named = fieldInfo(*field).control;
         label->setBuddy(m_controls[named]);
-        if (layout::kControls[named].speech.name.empty())
+        if (layout::kControls[named].speech.spokenName().empty())
             m_controls[named]->setAccessibleName(toQString(control.caption));
     }
     // The list's own name is the text it shows; its edit field carries the label's.

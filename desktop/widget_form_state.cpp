@@ -55,10 +55,11 @@ void WidgetFormState::setText(Field field, std::string_view text)
 
 // Adding the first item makes the combo box select it and show its text; the field still has
 // nothing selected and keeps its edit text.
-void WidgetFormState::appendItem(std::string_view item)
+void WidgetFormState::appendItems(std::span<const std::string_view> items)
 {
     const QString editText = m_list->currentText();
-    m_list->addItem(toQString(item));
+    for (std::string_view item : items)
+        m_list->addItem(toQString(item));
     if (m_position < 0 && m_list->currentText() != editText)
         m_list->setEditText(editText);
 }

@@ -29,7 +29,8 @@ protected:
     Platform &operator=(const Platform &) = default;
 };
 
-inline constexpr std::string_view kProgramTitle = "Vexlet Statistics Finder";
+// Set in CMakeLists.txt, which names the desktop entry, the package and the page by it too.
+inline constexpr std::string_view kProgramTitle = VEXLET_NAME;
 inline constexpr std::string_view kSelectPrompt = "Please select a Vexlet from this list.";
 inline constexpr std::string_view kLevelNotNumberPrompt = "The level must be a number.";
 

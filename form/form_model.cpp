@@ -42,9 +42,9 @@ void FormModel::setText(Field field, std::string_view text)
     m_texts[indexOf(field)] = keptText(field, text);
 }
 
-void FormModel::appendItem(std::string_view item)
+void FormModel::appendItems(std::span<const std::string_view> items)
 {
-    m_items.emplace_back(item);
+    m_items.insert(m_items.end(), items.begin(), items.end());
 }
 
 std::int16_t FormModel::selectedPosition() const

@@ -88,15 +88,9 @@ public:
     [[nodiscard]] virtual std::string text(Field field) const = 0;
     virtual void setText(Field field, std::string_view text) = 0;
 
-    // The species list: items go to the end; the position is -1 when nothing is selected.
-    virtual void appendItem(std::string_view item) = 0;
-    // Items in a row, each as appendItem adds it; a front-end that can add them in one step
-    // (the page, where each step is a call into the browser) does.
-    virtual void appendItems(std::span<const std::string_view> items)
-    {
-        for (std::string_view item : items)
-            appendItem(item);
-    }
+    // The species list: items go to the end, in a row, in one call (on the page each call is
+    // a trip into the browser); the position is -1 when nothing is selected.
+    virtual void appendItems(std::span<const std::string_view> items) = 0;
     [[nodiscard]] virtual std::int16_t selectedPosition() const = 0;
 
     // Check fields.

@@ -374,11 +374,14 @@ inline constexpr std::array<Line, 7> kLines = {{
 // end the program.
 enum class MenuAction { submenu, growth, exit };
 
+// The parent of an entry on the menu bar.
+inline constexpr std::size_t kMenuBar = SIZE_MAX;
+
 struct MenuEntry
 {
     std::string_view name;
     std::string_view caption; // '&' marks the access key
-    std::string_view parent; // the menu that holds it; empty for the menu bar
+    std::size_t parent = kMenuBar; // the position in kMenu of the submenu entry that holds it
     MenuAction action = MenuAction::submenu;
     GrowthCurve curve {}; // growth items
 };
@@ -386,14 +389,25 @@ struct MenuEntry
 // The menu bar holds File, which holds the Experience submenu with one item per growth curve,
 // then Exit. In menu order, each entry after the menu that holds it.
 inline constexpr std::array<MenuEntry, 7> kMenu = {{
-    {"file", "&File", ""},
-    {"experience", "&Experience", "file"},
-    {"fast", "F&ast Growth", "experience", MenuAction::growth, GrowthCurve::fast},
-    {"medium", "&Medium Growth", "experience", MenuAction::growth, GrowthCurve::medium},
-    {"slow", "&Slow Growth", "experience", MenuAction::growth, GrowthCurve::slow},
-    {"parabolic", "&Parabolic Growth", "experience", MenuAction::growth, GrowthCurve::parabolic},
-    {"exit", "E&xit", "file", MenuAction::exit},
+    {"file", "&File"},
+    {"experience", "&Experience", 0},
+    {"fast", "F&ast Growth", 1, MenuAction::growth, GrowthCurve::fast},
+    {"medium", "&Medium Growth", 1, MenuAction::growth, GrowthCurve::medium},
+    {"slow", "&Slow Growth", 1, MenuAction::growth, GrowthCurve::slow},
+    {"parabolic", "&Parabolic Growth", 1, MenuAction::growth, GrowthCurve::parabolic},
+    {"exit", "E&xit", 0, MenuAction::exit},
 }};
+
+static_assert(
+    [] {
+        for (std::size_t i = 0; i < kMenu.size(); ++i) {
+            const std::size_t parent = kMenu[i].parent;
+            if (parent != kMenuBar && (parent >= i || kMenu[parent].action != MenuAction::submenu))
+                return false;
+        }
+        return true;
+    }(),
+    "each entry's parent is a submenu entry before it");
 
 // The access key of a caption, the letter after '&', in lower case; none without a '&'.
 [[nodiscard]] constexpr char accessLetter(std::string_view caption) noexcept

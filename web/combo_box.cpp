@@ -63,14 +63,13 @@ void ComboBox::onPointer(const val &event)
         = event["pointerType"].isString() && event["pointerType"].as<std::string>() == "touch";
 }
 
-bool ComboBox::onPress(const val &event)
+void ComboBox::onPress(const val &event)
 {
     const val target = event["target"];
     if (!contains(m_button, target) && !contains(m_popup, target))
-        return false;
+        return;
     event.call<void>("preventDefault");
     takeFocus();
-    return true;
 }
 
 // The focus stays in the list, or comes to it: in the edit field, as the pattern has it, but on
@@ -87,7 +86,7 @@ bool ComboBox::holds(const val &node) const
 
 // The button opens and closes the popup on its click, which a finger's tap and a screen
 // reader's activation give as well as a mouse.
-bool ComboBox::onClick(const val &event)
+void ComboBox::onClick(const val &event)
 {
     if (contains(m_button, event["target"])) {
         takeFocus();
@@ -95,10 +94,10 @@ bool ComboBox::onClick(const val &event)
             close();
         else
             open();
-        return true;
+        return;
     }
     if (!isOpen() || !contains(m_popup, event["target"]))
-        return false;
+        return;
     const val item = event["target"].call<val>("closest", std::string("[role=option]"));
     if (!item.isNull()) {
         const val items = val::global("Array")["prototype"]["indexOf"].call<val>(
@@ -106,7 +105,6 @@ bool ComboBox::onClick(const val &event)
         m_form->pickItem(items.as<int>());
     }
     close();
-    return true;
 }
 
 // As on the desktop, the wheel over the closed list steps its selection; a wheel turned more

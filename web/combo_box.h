@@ -29,10 +29,10 @@ public:
 
     // A key pressed in the edit field; whether the list used it (the browser then must not).
     bool onKey(const emscripten::val &event);
-    // A press on the button or in the popup; whether it was one.
-    bool onPress(const emscripten::val &event);
-    // A click; whether it was on the button or in the popup.
-    bool onClick(const emscripten::val &event);
+    // A press anywhere: on the button or in the popup, the list keeps the focus or takes it.
+    void onPress(const emscripten::val &event);
+    // A click anywhere: the button opens or closes the popup, an item is picked.
+    void onClick(const emscripten::val &event);
     // A pointer pressed anywhere: whether it is a finger.
     void onPointer(const emscripten::val &event);
     // Whether `node` is the list's edit field or its button, between which the focus may move.

@@ -50,11 +50,6 @@ void DomFormState::show(Field field, const std::string &text) const
     element(field).set(isTextBox ? "value" : "textContent", text);
 }
 
-void DomFormState::appendItem(std::string_view item)
-{
-    appendItems({&item, 1});
-}
-
 // One call into the page for all of them: Form_Load appends 152 items before the page is ready.
 void DomFormState::appendItems(std::span<const std::string_view> items)
 {

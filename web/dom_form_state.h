@@ -27,7 +27,6 @@ public:
 
     [[nodiscard]] std::string text(Field field) const override;
     void setText(Field field, std::string_view text) override;
-    void appendItem(std::string_view item) override;
     void appendItems(std::span<const std::string_view> items) override;
     [[nodiscard]] std::int16_t selectedPosition() const override;
     [[nodiscard]] CheckValue value(Field field) const override;

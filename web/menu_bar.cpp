@@ -5,7 +5,7 @@
 
 #include <algorithm>
 #include <cctype>
-#include <string>
+#include <emscripten/bind.h>
 
 using emscripten::val;
 
@@ -13,6 +13,8 @@ namespace vexlet::page {
 
 namespace {
 
+using layout::kMenu;
+using layout::kMenuBar;
 using layout::MenuAction;
 using layout::MenuEntry;
 
@@ -21,47 +23,43 @@ void focus(const MenuEntry &entry)
     elementById(entry.name).call<void>("focus");
 }
 
-// The entries a menu holds, in menu order; the bar's for an empty name.
-std::vector<const MenuEntry *> entriesOf(std::string_view menu)
+bool contains(const val &element, const val &node)
 {
-    std::vector<const MenuEntry *> entries;
-    for (const MenuEntry &entry : layout::kMenu) {
-        if (entry.parent == menu)
-            entries.push_back(&entry);
-    }
-    return entries;
+    return element.call<bool>("contains", node);
 }
 
 const MenuEntry *parentOf(const MenuEntry &entry)
 {
-    return entry.parent.empty() ? nullptr : &layout::kMenu[layout::menuIndex(entry.parent)];
+    return entry.parent == kMenuBar ? nullptr : &kMenu[entry.parent];
 }
 
-// The entry `step` places from `entry` among its siblings, wrapping round.
-const MenuEntry &sibling(const MenuEntry &entry, int step)
-{
-    const auto siblings = entriesOf(entry.parent);
-    const auto count = static_cast<long>(siblings.size());
-    const long at = std::find(siblings.begin(), siblings.end(), &entry) - siblings.begin();
-    return *siblings[static_cast<std::size_t>(((at + step) % count + count) % count)];
-}
-
-// The bar entry that `entry` is in the menu of, or `entry` on the bar.
 const MenuEntry &barEntryOf(const MenuEntry &entry)
 {
-    const MenuEntry *at = &entry;
-    while (const MenuEntry *parent = parentOf(*at))
-        at = parent;
-    return *at;
+    const MenuEntry *parent = parentOf(entry);
+    return parent == nullptr ? entry : barEntryOf(*parent);
 }
 
-// The submenu entries from the bar down to the menu that shows `entry`'s own menu.
-std::vector<const MenuEntry *> pathTo(const MenuEntry &entry)
+std::size_t indexOf(const MenuEntry &entry)
 {
-    std::vector<const MenuEntry *> path;
-    for (const MenuEntry *at = &entry; at != nullptr; at = parentOf(*at))
-        path.insert(path.begin(), at);
-    return path;
+    return static_cast<std::size_t>(&entry - kMenu.data());
+}
+
+// The first entry of the menu of the entry at `menu` in the menu table, or of the bar; or its last.
+const MenuEntry &endOf(std::size_t menu, bool last)
+{
+    const auto isIn = [menu](const MenuEntry &entry) { return entry.parent == menu; };
+    return last ? *std::find_if(kMenu.rbegin(), kMenu.rend(), isIn)
+                : *std::find_if(kMenu.begin(), kMenu.end(), isIn);
+}
+
+// The entry after `entry` in its menu, or before it, wrapping round.
+const MenuEntry &sibling(const MenuEntry &entry, bool after)
+{
+    std::size_t at = indexOf(entry);
+    do
+        at = (at + (after ? 1 : kMenu.size() - 1)) % kMenu.size();
+    while (kMenu[at].parent != entry.parent);
+    return kMenu[at];
 }
 
 // The letter a key stands for: the character it types where that is ASCII, so that every
@@ -80,14 +78,12 @@ char letterOf(const val &event)
     return '\0';
 }
 
-const MenuEntry *entryWithLetter(std::string_view menu, const val &event)
+const MenuEntry *entryWithLetter(std::size_t menu, const val &event)
 {
     const char letter = letterOf(event);
-    if (letter == '\0')
-        return nullptr;
-    for (const MenuEntry *entry : entriesOf(menu)) {
-        if (layout::accessLetter(entry->caption) == letter)
-            return entry;
+    for (const MenuEntry &entry : kMenu) {
+        if (letter != '\0' && entry.parent == menu && layout::accessLetter(entry.caption) == letter)
+            return &entry;
     }
     return nullptr;
 }
@@ -100,26 +96,66 @@ MenuBar::MenuBar(val bar, Run run)
 {
 }
 
+void MenuBar::listen(const val &self) const
+{
+    for (const char *type : {"keydown", "click", "mouseover", "focusout"})
+        m_bar.call<void>("addEventListener", std::string(type), self);
+    val::global("document").call<void>("addEventListener", std::string("mousedown"), self);
+}
+
+void MenuBar::handleEvent(val event)
+{
+    const std::string type = event["type"].as<std::string>();
+    const MenuEntry *entry = entryAt(event["target"]);
+    if (type == "mousedown") {
+        onPress(event);
+    } else if (type == "focusout") {
+        const val next = event["relatedTarget"];
+        if (m_open != nullptr && (next.isNull() || !contains(m_bar, next)))
+            showOpen(nullptr);
+    } else if (entry == nullptr) {
+        return;
+    } else if (type == "keydown" && onKey(event, *entry)) {
+        event.call<void>("preventDefault");
+        event.call<void>("stopPropagation");
+    } else if (type == "click" && entry->action != MenuAction::submenu) {
+        activate(*entry);
+    } else if (type == "click" && isOpen(*entry)) {
+        leave();
+    } else if (type == "click" || (type == "mouseover" && m_open != nullptr && !isOpen(*entry))) {
+        // While a menu is open, the pointer makes an entry the focused one and opens its submenu.
+        showOpen(entry->action == MenuAction::submenu ? entry : parentOf(*entry));
+        focus(*entry);
+    }
+}
+
+// Whether `entry` is the bar entry whose menu is open.
+bool MenuBar::isOpen(const MenuEntry &entry) const
+{
+    return m_open != nullptr && &barEntryOf(*m_open) == &entry;
+}
+
 const MenuEntry *MenuBar::entryAt(const val &node) const
 {
-    if (!m_bar.call<bool>("contains", node))
+    if (!contains(m_bar, node))
         return nullptr;
     const val item = node.call<val>("closest", std::string("[role=menuitem]"));
     if (item.isNull())
         return nullptr;
     const std::size_t index = layout::menuIndex(item["id"].as<std::string>());
-    return index < layout::kMenu.size() ? &layout::kMenu[index] : nullptr;
+    return index < kMenu.size() ? &kMenu[index] : nullptr;
 }
 
 bool MenuBar::onShortcut(const val &event)
 {
-    const std::string key = event["key"].as<std::string>();
+    if (contains(m_bar, event["target"]))
+        return false;
     const MenuEntry *entry = nullptr;
-    if (key == "F10")
-        entry = entriesOf("").front();
+    if (event["key"].as<std::string>() == "F10")
+        entry = &endOf(kMenuBar, false);
     else if (event["altKey"].as<bool>() && !event["ctrlKey"].as<bool>()
              && !event["metaKey"].as<bool>())
-        entry = entryWithLetter("", event);
+        entry = entryWithLetter(kMenuBar, event);
     if (entry == nullptr)
         return false;
     enter();
@@ -127,179 +163,121 @@ bool MenuBar::onShortcut(const val &event)
     return true;
 }
 
+// The bar steps by Left and Right, a menu by Up and Down; see the table in menu_bar.h.
 bool MenuBar::onKey(const val &event, const MenuEntry &entry)
 {
     const std::string key = event["key"].as<std::string>();
+    const bool onBar = entry.parent == kMenuBar;
+    const std::string next = onBar ? "ArrowRight" : "ArrowDown";
+    const std::string previous = onBar ? "ArrowLeft" : "ArrowUp";
     if (key == "Tab") {
         leave(); // and the browser moves on from there
         return false;
     }
-    if (key == "Home" || key == "End") {
-        const auto siblings = entriesOf(entry.parent);
-        focus(key == "Home" ? *siblings.front() : *siblings.back());
-        return true;
-    }
     if (const MenuEntry *lettered = entryWithLetter(entry.parent, event)) {
         activate(*lettered);
-        return true;
-    }
-    return entry.parent.empty() ? onBarKey(key, entry) : onMenuKey(key, entry);
-}
-
-bool MenuBar::onBarKey(const std::string &key, const MenuEntry &entry)
-{
-    if (key == "ArrowDown" || key == "ArrowUp" || key == "Enter" || key == " ") {
+    } else if (key == "Home" || key == "End") {
+        focus(endOf(entry.parent, key == "End"));
+    } else if (key == next || key == previous) {
+        const MenuEntry &to = sibling(entry, key == next);
+        if (onBar && m_open != nullptr)
+            showOpen(&to);
+        focus(to);
+    } else if (onBar && (key == "ArrowDown" || key == "ArrowUp")) {
         openOnFirst(entry, key == "ArrowUp");
-    } else if (key == "ArrowRight" || key == "ArrowLeft") {
-        const MenuEntry &next = sibling(entry, key == "ArrowRight" ? 1 : -1);
-        if (!m_open.empty())
-            open(next);
-        focus(next);
-    } else if (key == "Escape") {
-        if (m_open.empty())
-            leave();
-        else
-            closeAll();
-    } else {
-        return false;
-    }
-    return true;
-}
-
-bool MenuBar::onMenuKey(const std::string &key, const MenuEntry &entry)
-{
-    const MenuEntry &parent = *parentOf(entry);
-    const bool inSubmenu = !parent.parent.empty();
-    if (key == "ArrowDown" || key == "ArrowUp") {
-        focus(sibling(entry, key == "ArrowDown" ? 1 : -1));
-    } else if (key == "ArrowRight" && entry.action == MenuAction::submenu) {
-        openOnFirst(entry);
-    } else if (key == "ArrowRight" || (key == "ArrowLeft" && !inSubmenu)) {
-        openOnFirst(sibling(barEntryOf(entry), key == "ArrowRight" ? 1 : -1));
-    } else if (key == "ArrowLeft" || key == "Escape") {
-        auto path = pathTo(parent);
-        path.pop_back();
-        showOpen(path);
-        focus(parent);
-    } else if (key == "Enter" || key == " ") {
+    } else if (key == "Enter" || key == " "
+               || (key == "ArrowRight" && entry.action == MenuAction::submenu)) {
         activate(entry);
+    } else if (key == "ArrowRight"
+               || (key == "ArrowLeft" && parentOf(*parentOf(entry)) == nullptr)) {
+        openOnFirst(sibling(barEntryOf(entry), key == "ArrowRight"));
+    } else if (key == "Escape" && onBar && m_open == nullptr) {
+        leave();
+    } else if (key == "ArrowLeft" || key == "Escape") {
+        const MenuEntry *parent = parentOf(entry); // none on the bar
+        showOpen(parent == nullptr ? nullptr : parentOf(*parent));
+        if (parent != nullptr)
+            focus(*parent);
     } else {
         return false;
     }
     return true;
 }
 
-void MenuBar::onPress(const val &event, const MenuEntry *entry)
+// A press on an entry enters the bar; on a menu's frame it keeps the focus where it is; anywhere
+// else it closes every menu, and leaving the bar later returns the focus nowhere.
+void MenuBar::onPress(const val &event)
 {
-    if (entry == nullptr) {
-        if (m_bar.call<bool>("contains", event["target"])) {
-            event.call<void>("preventDefault"); // a menu's frame: the focus stays
-            return;
-        }
-        closeAll();
-        m_returnFocus = val::null();
-        return;
-    }
-    enter();
-}
-
-void MenuBar::onClick(const MenuEntry &entry)
-{
-    if (entry.action != MenuAction::submenu) {
-        choose(entry);
-    } else if (entry.parent.empty() && !m_open.empty() && m_open.front() == &entry) {
-        leave();
+    const val target = event["target"];
+    if (entryAt(target) != nullptr) {
+        enter();
+    } else if (contains(m_bar, target)) {
+        event.call<void>("preventDefault");
     } else {
-        open(entry);
-        focus(entry);
+        showOpen(nullptr);
+        m_returnFocus = val::null();
     }
-}
-
-// While a menu is open, the pointer makes an entry the focused one and opens its submenu.
-void MenuBar::onHover(const MenuEntry &entry)
-{
-    if (m_open.empty())
-        return;
-    if (entry.parent.empty() && m_open.front() == &entry)
-        return;
-    auto path = pathTo(entry);
-    if (entry.action != MenuAction::submenu)
-        path.pop_back();
-    showOpen(path);
-    focus(entry);
-}
-
-void MenuBar::onFocusOut(const val &next)
-{
-    if (!m_open.empty() && (next.isNull() || !m_bar.call<bool>("contains", next)))
-        closeAll();
 }
 
 // Where the focus is, unless already on the bar, is where leaving the bar returns it.
 void MenuBar::enter()
 {
     const val active = val::global("document")["activeElement"];
-    if (!m_bar.call<bool>("contains", active))
+    if (!contains(m_bar, active))
         m_returnFocus = active;
 }
 
 void MenuBar::leave()
 {
-    closeAll();
+    showOpen(nullptr);
     const bool returned = restoreFocus(m_returnFocus);
     m_returnFocus = val::null();
     if (returned)
         return;
     // Nothing had the focus: none stays on the bar either.
     const val active = val::global("document")["activeElement"];
-    if (m_bar.call<bool>("contains", active))
+    if (contains(m_bar, active))
         active.call<void>("blur");
-}
-
-void MenuBar::closeAll()
-{
-    showOpen({});
-}
-
-void MenuBar::open(const MenuEntry &entry)
-{
-    showOpen(pathTo(entry));
 }
 
 void MenuBar::openOnFirst(const MenuEntry &entry, bool last)
 {
-    open(entry);
-    const auto items = entriesOf(entry.name);
-    focus(last ? *items.back() : *items.front());
+    showOpen(&entry);
+    focus(endOf(indexOf(entry), last));
 }
 
-// Shows the menus of the submenu entries on `path` and hides every other one.
-void MenuBar::showOpen(std::vector<const MenuEntry *> path)
+// Shows the menus of `deepest` and of the entries above it, and hides every other one.
+void MenuBar::showOpen(const MenuEntry *deepest)
 {
-    for (const MenuEntry &entry : layout::kMenu) {
+    for (const MenuEntry &entry : kMenu) {
         if (entry.action != MenuAction::submenu)
             continue;
-        const bool isOpen = std::find(path.begin(), path.end(), &entry) != path.end();
+        bool isOpen = false;
+        for (const MenuEntry *at = deepest; at != nullptr && !isOpen; at = parentOf(*at))
+            isOpen = at == &entry;
         elementById(menuId(entry.name)).set("hidden", !isOpen);
         elementById(entry.name)
             .call<void>("setAttribute", std::string("aria-expanded"),
                         std::string(isOpen ? "true" : "false"));
     }
-    m_open = std::move(path);
+    m_open = deepest;
 }
 
+// Opens a submenu entry's menu; runs any other item, once the menus have closed.
 void MenuBar::activate(const MenuEntry &entry)
 {
-    if (entry.action == MenuAction::submenu)
+    if (entry.action == MenuAction::submenu) {
         openOnFirst(entry);
-    else
-        choose(entry);
-}
-
-void MenuBar::choose(const MenuEntry &entry)
-{
+        return;
+    }
     leave();
     m_run(entry);
 }
 
 } // namespace vexlet::page
+
+EMSCRIPTEN_BINDINGS(menu_bar)
+{
+    emscripten::class_<vexlet::page::MenuBar>("MenuBar").function(
+        "handleEvent", &vexlet::page::MenuBar::handleEvent);
+}

@@ -10,6 +10,7 @@
 //   Right, Left             the next or previous entry on the bar, wrapping
 //   Home, End               the first or last entry on the bar
 //   Escape                  close the entry's menu; with none open, leave the bar
+//   a letter                the bar entry whose access letter it is: open its menu
 // Keys in a menu:
 //   Down, Up                the next or previous item, wrapping; Home, End the first and last
 //   Right                   a submenu entry opens its submenu; any other item opens the menu of
@@ -27,7 +28,6 @@
 
 #include <emscripten/val.h>
 #include <functional>
-#include <vector>
 
 namespace vexlet::page {
 
@@ -38,36 +38,33 @@ public:
 
     // `bar` is the menu bar's element; `run` runs a chosen item once the menus have closed.
     MenuBar(emscripten::val bar, Run run);
+    // The script's listeners hold this bar's address.
+    MenuBar(const MenuBar &) = delete;
+    MenuBar &operator=(const MenuBar &) = delete;
 
-    // A key pressed on an entry; whether the bar used it (the browser then must not).
-    bool onKey(const emscripten::val &event, const layout::MenuEntry &entry);
-    // F10, or Alt and a bar entry's letter, pressed outside the bar; whether it was one.
+    // Listens with `self`, this bar as the script sees it: on the bar for its own events, and on
+    // the document for presses, since a press outside the bar closes every menu.
+    void listen(const emscripten::val &self) const;
+    // Every event it listens for (the DOM's EventListener).
+    void handleEvent(emscripten::val event);
+    // F10, or Alt and a bar entry's letter, pressed outside the bar; whether it was one. The
+    // page decides when such a key is the bar's: not while its message is open.
     bool onShortcut(const emscripten::val &event);
-    // A press of the mouse button, on an entry or (for none) anywhere else.
-    void onPress(const emscripten::val &event, const layout::MenuEntry *entry);
-    void onClick(const layout::MenuEntry &entry);
-    void onHover(const layout::MenuEntry &entry);
-    // The focus went to `next` (null for none): outside the bar, every menu closes.
-    void onFocusOut(const emscripten::val &next);
-
-    // The entry that an element of the bar stands for, if it is one.
-    [[nodiscard]] const layout::MenuEntry *entryAt(const emscripten::val &node) const;
 
 private:
+    [[nodiscard]] const layout::MenuEntry *entryAt(const emscripten::val &node) const;
+    bool onKey(const emscripten::val &event, const layout::MenuEntry &entry);
+    void onPress(const emscripten::val &event);
+    [[nodiscard]] bool isOpen(const layout::MenuEntry &entry) const;
     void enter();
     void leave();
-    void closeAll();
-    void open(const layout::MenuEntry &entry);
     void openOnFirst(const layout::MenuEntry &entry, bool last = false);
-    void showOpen(std::vector<const layout::MenuEntry *> path);
+    void showOpen(const layout::MenuEntry *deepest);
     void activate(const layout::MenuEntry &entry);
-    void choose(const layout::MenuEntry &entry);
-    bool onBarKey(const std::string &key, const layout::MenuEntry &entry);
-    bool onMenuKey(const std::string &key, const layout::MenuEntry &entry);
 
     emscripten::val m_bar;
     Run m_run;
-    std::vector<const layout::MenuEntry *> m_open; // the submenu entries open, from the bar down
+    const layout::MenuEntry *m_open = nullptr; // the deepest entry whose menu shows, if any
     emscripten::val m_returnFocus = emscripten::val::null();
 };
 

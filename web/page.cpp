@@ -44,8 +44,8 @@ void Page::start(val self)
     m_message.emplace();
     Form_Load(*m_form);
 
-    for (const char *type :
-         {"keydown", "pointerdown", "mousedown", "click", "input", "focusout", "mouseover"})
+    m_menus->listen(m_self.call<val>("menuBar"));
+    for (const char *type : {"keydown", "pointerdown", "mousedown", "click", "input", "focusout"})
         listen(m_document, type);
     listen(m_list->edit(), "wheel");
     listen(page::elementById("message"), "close");
@@ -68,7 +68,7 @@ void Page::handleEvent(val event)
     } else if (type == "pointerdown") {
         m_list->onPointer(event);
     } else if (type == "mousedown") {
-        onPress(event);
+        m_list->onPress(event);
     } else if (type == "click") {
         onClick(event);
     } else if (type == "focusout") {
@@ -77,46 +77,27 @@ void Page::handleEvent(val event)
         m_list->onInput();
     } else if (type == "wheel") {
         m_list->onWheel(event);
-    } else if (type == "mouseover") {
-        if (const layout::MenuEntry *entry = m_menus->entryAt(event["target"]))
-            m_menus->onHover(*entry);
     }
 }
 
-// The menus take their keys first, then the list.
+// The menus' shortcuts first, then the list.
 void Page::onKey(const val &event)
 {
     // The modal message takes its own keys, and an input method the keys that compose a text.
     if (m_message->isOpen() || event["isComposing"].as<bool>() || event["keyCode"].as<int>() == 229)
         return;
-    const val target = event["target"];
-    bool handled = false;
-    if (const layout::MenuEntry *entry = m_menus->entryAt(target))
-        handled = m_menus->onKey(event, *entry);
-    else if (m_menus->onShortcut(event))
-        handled = true;
-    else if (target.strictlyEquals(m_list->edit()))
-        handled = m_list->onKey(event);
-    if (handled) {
+    if (m_menus->onShortcut(event)
+        || (event["target"].strictlyEquals(m_list->edit()) && m_list->onKey(event))) {
         event.call<void>("preventDefault");
         event.call<void>("stopPropagation");
     }
 }
 
-void Page::onPress(const val &event)
-{
-    m_menus->onPress(event, m_menus->entryAt(event["target"]));
-    m_list->onPress(event);
-}
-
 void Page::onClick(const val &event)
 {
-    const val target = event["target"];
     if (m_message->onClick(event)) {
         closeMessage();
-    } else if (const layout::MenuEntry *entry = m_menus->entryAt(target)) {
-        m_menus->onClick(*entry);
-    } else if (m_calculate.call<bool>("contains", target)) {
+    } else if (m_calculate.call<bool>("contains", event["target"])) {
         calculate_Click(*m_form, *this);
     } else {
         m_list->onClick(event);
@@ -125,10 +106,8 @@ void Page::onClick(const val &event)
 
 void Page::onFocusOut(const val &event)
 {
-    const val next = event["relatedTarget"];
-    if (m_list->holds(event["target"]) && !m_list->holds(next))
+    if (m_list->holds(event["target"]) && !m_list->holds(event["relatedTarget"]))
         m_list->close();
-    m_menus->onFocusOut(next);
 }
 
 void Page::run(const layout::MenuEntry &entry)
@@ -175,5 +154,6 @@ EMSCRIPTEN_BINDINGS(page)
     emscripten::class_<vexlet::Page>("Page")
         .constructor<>()
         .function("start", &vexlet::Page::start)
-        .function("handleEvent", &vexlet::Page::handleEvent);
+        .function("handleEvent", &vexlet::Page::handleEvent)
+        .function("menuBar", &vexlet::Page::menuBar, emscripten::allow_raw_pointers());
 }

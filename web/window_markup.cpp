@@ -225,23 +225,24 @@ Element captionElement(std::string_view caption)
         .text(caption.substr(at + 2));
 }
 
-// The entries of the menu `parent` (the menu bar's for an empty name), each a menu item in an
-// element of role none, followed there by the menu it opens.
-Element menuElement(std::string_view parent, std::string_view tag)
+// The entries of the menu of the entry at `parent` in the menu table, or of the bar, each a menu
+// item in an element of role none, followed there by the menu it opens.
+Element menuElement(std::size_t parent, std::string_view tag)
 {
     Element menu(tag);
-    for (const layout::MenuEntry &entry : layout::kMenu) {
+    for (std::size_t index = 0; index < layout::kMenu.size(); ++index) {
+        const layout::MenuEntry &entry = layout::kMenu[index];
         if (entry.parent != parent)
             continue;
         const bool opensMenu = entry.action == layout::MenuAction::submenu;
         Element item("span");
         item.set("id", entry.name)
             .set("role", "menuitem")
-            .set("class", parent.empty() ? "menutitle" : "menuitem")
+            .set("class", parent == layout::kMenuBar ? "menutitle" : "menuitem")
             .set("tabindex", "-1");
         if (opensMenu)
             item.set("aria-haspopup", "menu").set("aria-expanded", "false");
-        if (parent.empty()) {
+        if (parent == layout::kMenuBar) {
             std::string shortcut = "Alt+";
             shortcut += static_cast<char>(layout::accessLetter(entry.caption) - 'a' + 'A');
             if (&entry == &layout::kMenu.front())
@@ -254,7 +255,7 @@ Element menuElement(std::string_view parent, std::string_view tag)
             std::string label(entry.caption);
             if (const std::size_t at = label.find('&'); at != std::string::npos)
                 label.erase(at, 1);
-            holder.append(menuElement(entry.name, "ul")
+            holder.append(menuElement(index, "ul")
                               .set("id", menuId(entry.name))
                               .set("role", "menu")
                               .set("class", "menu")
@@ -292,7 +293,7 @@ std::string fieldElementId(Field field)
 std::string windowMarkup()
 {
     // The menu bar is reached by its access keys and F10, as on the desktop, not by Tab.
-    Element menuBar = menuElement("", "ul");
+    Element menuBar = menuElement(layout::kMenuBar, "ul");
     menuBar.set("class", "menubar").set("role", "menubar").set("aria-label", "Menu");
 
     std::array<const layout::Control *, layout::kControls.size()> inKeyboardOrder {};

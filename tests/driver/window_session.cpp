@@ -176,11 +176,12 @@ private:
     // Alt and a menu's access key open it from the menu bar; the access keys walk on from there.
     void chooseMenuEntry(const layout::MenuEntry &entry)
     {
-        if (entry.parent.empty()) {
+        if (entry.parent == layout::kMenuBar) {
             QTest::keyClick(&m_window, accessKeyOf(entry.caption), Qt::AltModifier);
         } else {
-            chooseMenuEntry(layout::kMenu[layout::menuIndex(entry.parent)]);
-            QTest::keyClick(widget<QMenu>(entry.parent), accessKeyOf(entry.caption));
+            const layout::MenuEntry &parent = layout::kMenu[entry.parent];
+            chooseMenuEntry(parent);
+            QTest::keyClick(widget<QMenu>(parent.name), accessKeyOf(entry.caption));
         }
         settle();
     }

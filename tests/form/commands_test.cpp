@@ -131,10 +131,10 @@ public:
         log.push_back("write " + std::string(fieldInfo(field).name));
         model.setText(field, text);
     }
-    void appendItem(std::string_view item) override
+    void appendItems(std::span<const std::string_view> items) override
     {
-        log.push_back("append");
-        model.appendItem(item);
+        log.insert(log.end(), items.size(), "append");
+        model.appendItems(items);
     }
     std::int16_t selectedPosition() const override
     {

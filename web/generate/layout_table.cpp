@@ -22,8 +22,26 @@ namespace {
 
 using namespace vexlet;
 
-constexpr std::string_view kKinds[]
-    = {"label", "textbox", "combobox", "button", "checkbox", "option"};
+// A switch, so that a kind added to the table without a name here does not compile.
+constexpr std::string_view kindName(layout::ControlKind kind)
+{
+    using enum layout::ControlKind;
+    switch (kind) {
+    case label:
+        return "label";
+    case textBox:
+        return "textbox";
+    case comboBox:
+        return "combobox";
+    case button:
+        return "button";
+    case checkBox:
+        return "checkbox";
+    case optionButton:
+        break;
+    }
+    return "option";
+}
 
 // The designed spoken name, else the caption of the label that names the control, else its
 // caption.
@@ -43,9 +61,9 @@ std::string spokenName(const layout::Control &control)
 std::string accessPath(const layout::MenuEntry &entry)
 {
     std::string keys(1, layout::accessLetter(entry.caption));
-    if (entry.parent.empty())
+    if (entry.parent == layout::kMenuBar)
         return keys;
-    return accessPath(layout::kMenu[layout::menuIndex(entry.parent)]) + keys;
+    return accessPath(layout::kMenu[entry.parent]) + keys;
 }
 
 } // namespace
@@ -56,10 +74,10 @@ int main()
               << layout::kClientHeight / layout::kTwipsPerPixel << '\n';
     for (const layout::Control &control : layout::kControls) {
         const layout::Rect &place = control.place;
-        std::cout << "control\t" << control.name << '\t' << kKinds[static_cast<int>(control.kind)]
-                  << '\t' << place.left << '\t' << place.top << '\t' << place.width << '\t'
-                  << place.height << '\t' << control.look.hidden << '\t' << spokenName(control)
-                  << '\t' << (control.field ? fieldInfo(*control.field).name : "-") << '\n';
+        std::cout << "control\t" << control.name << '\t' << kindName(control.kind) << '\t'
+                  << place.left << '\t' << place.top << '\t' << place.width << '\t' << place.height
+                  << '\t' << control.look.hidden << '\t' << spokenName(control) << '\t'
+                  << (control.field ? fieldInfo(*control.field).name : "-") << '\n';
     }
     for (const layout::Line &line : layout::kLines) {
         std::cout << "control\t" << line.name << "\tline\t" << line.x1 << '\t' << line.y << '\t'

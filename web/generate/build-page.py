@@ -30,6 +30,7 @@ import xml.etree.ElementTree as ElementTree
 from fontTools import subset
 
 DRAWN = range(0x20, 0x7F)
+PLACEHOLDER = re.compile(r"{{(.*?)}}")
 FONTCONFIG_WEIGHTS = {400: 80, 700: 200}
 
 
@@ -88,6 +89,18 @@ def font_faces(table):
     return "\n".join(notices.values()), "\n".join(rules)
 
 
+def filled(template, values, name):
+    """`template` with each {{placeholder}} replaced by its value, in one pass, so that no value
+    is read for placeholders. A placeholder without a value, or a value without its placeholder
+    (either is a misspelling), stops the build."""
+    wanted = set(PLACEHOLDER.findall(template))
+    for missing, where in ((wanted - values.keys(), "has no value for"),
+                           (values.keys() - wanted, "has no place for")):
+        if missing:
+            sys.exit(f"build-page.py: {name} {where} " + ", ".join(sorted(missing)))
+    return PLACEHOLDER.sub(lambda match: values[match[1]], template)
+
+
 def hashes(page, tag):
     """The sources that name each of the page's `tag` elements by its hash."""
     return " ".join(
@@ -100,8 +113,10 @@ THEME = "#efefef"
 ICONS = [("icon-192.png", 192, "any"), ("icon-512.png", 512, "any"),
          ("icon-maskable-512.png", 512, "maskable")]
 # What the site adds to the page: its manifest, its icon, and its worker, which the policy
-# allows from the site itself and nowhere else.
-SITE_HEAD = f"""<link rel="manifest" href="manifest.webmanifest">
+# allows from the site itself and nowhere else. Its lines follow the title's, where the template
+# holds its place, so that the page alone has no empty line there.
+SITE_HEAD = f"""
+<link rel="manifest" href="manifest.webmanifest">
 <link rel="icon" href="icon-192.png">
 <meta name="theme-color" content="{THEME}">
 <script>
@@ -110,11 +125,12 @@ if ("serviceWorker" in navigator) navigator.serviceWorker.register("service-work
 SITE_POLICY = "; manifest-src 'self'; img-src 'self'; worker-src 'self'"
 
 
-def with_policy(page):
-    """The page with its security policy naming its scripts and style sheets by their hashes.
-    The policy stands before them, so the first marks are the policy's."""
-    page = page.replace("{{script-hashes}}", hashes(page, "script"), 1)
-    return page.replace("{{style-hashes}}", hashes(page, "style"), 1)
+def with_policy(template, values):
+    """The page, its security policy naming its scripts and style sheets by their hashes: those
+    of the page filled without them, which differs from it in the policy alone."""
+    draft = filled(template, values | {"script-hashes": "", "style-hashes": ""}, "the template")
+    return filled(template, values | {"script-hashes": hashes(draft, "script"),
+                                      "style-hashes": hashes(draft, "style")}, "the template")
 
 
 def maskable_icon(svg_path):
@@ -134,10 +150,9 @@ def maskable_icon(svg_path):
     return ElementTree.tostring(square)
 
 
-def write_site(arguments, page):
+def write_site(arguments, template, values):
     os.makedirs(arguments.site, exist_ok=True)
-    site_page = with_policy(page.replace("{{site-head}}", SITE_HEAD)
-                            .replace("{{site-policy}}", SITE_POLICY))
+    site_page = with_policy(template, values | {"site-head": SITE_HEAD, "site-policy": SITE_POLICY})
     files = {"index.html": site_page.encode()}
     for name, size, purpose in ICONS:
         source = maskable_icon(arguments.icon) if purpose == "maskable" else None
@@ -154,12 +169,13 @@ def write_site(arguments, page):
     # The worker's version names the files it keeps and the worker itself: a new page or a new
     # worker makes a new version, which never fills the cache the version before answers from.
     with open(arguments.worker, encoding="utf-8") as file:
-        worker = file.read()
+        template = file.read()
     version = hashlib.sha256(b"".join(files[name] for name in sorted(files))
-                             + worker.encode()).hexdigest()[:16]
-    worker = worker.replace("{{version}}", version)
+                             + template.encode()).hexdigest()[:16]
     digests = {name: hashlib.sha256(files[name]).hexdigest() for name in sorted(files)}
-    files["service-worker.js"] = worker.replace("{{files}}", json.dumps(digests, indent=2)).encode()
+    worker = filled(template, {"version": version, "files": json.dumps(digests, indent=2)},
+                    "the worker")
+    files["service-worker.js"] = worker.encode()
     for name, data in files.items():
         with open(os.path.join(arguments.site, name), "wb") as file:
             file.write(data)
@@ -180,23 +196,20 @@ def main():
     table = run(arguments.table)
     width = next(line.split("\t")[1] for line in table.splitlines() if line.startswith("window\t"))
     with open(arguments.template, encoding="utf-8") as file:
-        page = file.read()
-    with open(arguments.script, encoding="utf-8") as file:
-        code = file.read().replace("</script", "<\\/script")
+        template = file.read()
     notices, rules = font_faces(table)
-    page = page.replace("{{title}}", html.escape(arguments.title))
-    page = page.replace("{{font-notices}}", html.escape(notices)).replace("{{fonts}}", rules)
-    page = page.replace("{{window-width}}", width)
-    page = page.replace("{{phone-width}}", f"{int(width) - 1}.98")
+    values = {"title": html.escape(arguments.title), "font-notices": html.escape(notices),
+              "fonts": rules, "window-width": width, "phone-width": f"{int(width) - 1}.98"}
     for part in ("look", "window", "phone", "markup"):
-        page = page.replace("{{" + part + "}}", run(arguments.parts, part).strip())
-    page = page.replace("{{script}}", code)
+        values[part] = run(arguments.parts, part).strip()
+    with open(arguments.script, encoding="utf-8") as file:
+        values["script"] = file.read().replace("</script", "<\\/script")
     with open(arguments.wasm, "rb") as file:
-        page = page.replace("{{wasm}}", base64.b64encode(file.read()).decode())
+        values["wasm"] = base64.b64encode(file.read()).decode()
     with open(arguments.output, "w", encoding="utf-8") as file:
-        file.write(with_policy(page.replace("{{site-head}}\n", "").replace("{{site-policy}}", "")))
+        file.write(with_policy(template, values | {"site-head": "", "site-policy": ""}))
     if arguments.site:
-        write_site(arguments, page)
+        write_site(arguments, template, values)
 
 
 if __name__ == "__main__":
