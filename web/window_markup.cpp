@@ -116,8 +116,11 @@ Element labelElement(const layout::Control &control)
             .set("for", fieldElementId(*control.speech.labels))
             .text(control.caption);
     }
-    if (control.field)
-        return controlElement("label", control).set("aria-label", spoken).text(control.caption);
+    if (control.field) {
+        return controlElement("label", control, "control value")
+            .set("aria-label", spoken)
+            .text(control.caption);
+    }
     Element element = controlElement("div", control);
     if (spoken.empty())
         return element.text(control.caption);
