@@ -1,6 +1,7 @@
 #include "web/phone_layout.h"
 
 #include "form/form_state.h"
+#include "web/window_markup.h"
 
 #include <algorithm>
 #include <array>
@@ -20,6 +21,17 @@ struct Place
     int first; // columns, inclusive
     int last;
 };
+
+// The tracks of those columns: the names and flags as narrow as they allow, the base values a
+// little narrower than the four value columns, which share the rest of the screen.
+constexpr std::string_view kColumnTracks
+    = "minmax(43px,auto) 17px minmax(38px,0.75fr) repeat(4,minmax(51px,1fr))";
+
+// No text on a phone is smaller than this; and the window's largest proportional font is drawn
+// smaller there, so that the stat table's headings fit its narrow columns.
+constexpr int kSmallestTextPixels = 12;
+constexpr layout::FontKey kSmallerFont = layout::FontKey::F5;
+constexpr int kSmallerFontPixels = 13;
 
 // The stat rows take the grid rows from here on, one each, their controls in the window's order
 // from left to right.
@@ -102,7 +114,15 @@ static_assert(placesEverything(), "the phone places every control and line once"
 
 std::string phonePlaceStyle()
 {
-    std::string style;
+    std::string style = ".client{grid-template-columns:" + std::string(kColumnTracks) + "}";
+    for (const layout::FontKey key : layout::kFontKeys) {
+        const double pixels = layout::fontInfo(key).points * 96 / 72;
+        const int size = key == kSmallerFont ? kSmallerFontPixels
+            : pixels < kSmallestTextPixels   ? kSmallestTextPixels
+                                             : 0;
+        if (size != 0)
+            style += "." + fontClass(key) + "{font-size:" + std::to_string(size) + "px}";
+    }
     for (const Place &place : kPlaces)
         style += rule(place.control, place.row, place.first, place.last);
     for (int r = 0; r < static_cast<int>(kStatistics.size()); ++r) {

@@ -11,7 +11,8 @@
 
 namespace vexlet::page {
 
-// Each control's and separator line's place in the phone's grid, as CSS rules.
+// The grid's columns, the fonts a phone draws at other sizes, and each control's and separator
+// line's place in the grid, as CSS rules.
 [[nodiscard]] std::string phonePlaceStyle();
 
 } // namespace vexlet::page

@@ -73,19 +73,12 @@ std::string placeStyle(const layout::Rect &place)
         + ";width:" + pixels(place.width) + ";height:" + pixels(place.height) + ";";
 }
 
-std::string_view fontName(layout::FontKey key)
-{
-    constexpr std::array<std::string_view, layout::kFontKeys.size()> names
-        = {"D", "F1", "F2", "F3", "F4", "F5"};
-    return names[static_cast<std::size_t>(key)];
-}
-
 // The classes of a control's look: its font, alignment, frame, wrapping and visibility. Its
 // place and colours are rules of its own.
 std::string controlClasses(const layout::Control &control, std::string_view base)
 {
     const layout::Look &look = control.look;
-    std::string classes = std::string(base) + " f-" + std::string(fontName(control.font));
+    std::string classes = std::string(base) + " " + fontClass(control.font);
     if (control.kind != ControlKind::button)
         classes += " a-" + std::string(alignText(look.align));
     if (look.border)
@@ -277,6 +270,13 @@ std::string popupId(std::string_view list)
     return std::string(list) + "-items";
 }
 
+std::string fontClass(layout::FontKey key)
+{
+    constexpr std::array<std::string_view, layout::kFontKeys.size()> names
+        = {"D", "F1", "F2", "F3", "F4", "F5"};
+    return "f-" + std::string(names[static_cast<std::size_t>(key)]);
+}
+
 std::string dropButtonId(std::string_view list)
 {
     return std::string(list) + "-button";
@@ -323,7 +323,7 @@ std::string windowLookStyle()
 {
     std::string style = "body,.menubar{" + fontDeclaration(kToolkitFont) + "}";
     for (layout::FontKey key : layout::kFontKeys)
-        style += ".f-" + std::string(fontName(key)) + "{" + fontStyle(key) + "}";
+        style += "." + fontClass(key) + "{" + fontStyle(key) + "}";
     // The value displays, a rule for each colour.
     std::vector<layout::Rgb> colours;
     for (const layout::Control &control : layout::kControls) {

@@ -16,6 +16,8 @@ namespace vexlet::page {
 [[nodiscard]] std::string popupId(std::string_view list); // a list's popup of items
 [[nodiscard]] std::string dropButtonId(std::string_view list); // the button that opens it
 [[nodiscard]] std::string menuId(std::string_view entry); // the menu a submenu entry opens
+// The class that gives a control one of the window's fonts.
+[[nodiscard]] std::string fontClass(layout::FontKey key);
 // The element that holds a field and takes the focus for it: a list's edit field, else the
 // field's control.
 [[nodiscard]] std::string fieldElementId(Field field);
