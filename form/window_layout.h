@@ -428,6 +428,44 @@ static_assert(
     return i;
 }
 
+// The position of `entry` in kMenu.
+[[nodiscard]] constexpr std::size_t positionOf(const MenuEntry &entry) noexcept
+{
+    return static_cast<std::size_t>(&entry - kMenu.data());
+}
+
+// The submenu entry whose menu holds `entry`; none for an entry on the bar.
+[[nodiscard]] constexpr const MenuEntry *parentOf(const MenuEntry &entry) noexcept
+{
+    return entry.parent == kMenuBar ? nullptr : &kMenu[entry.parent];
+}
+
+// The entry on the bar that `entry` is under, or `entry` itself if it is on the bar.
+[[nodiscard]] constexpr const MenuEntry &barEntryOf(const MenuEntry &entry) noexcept
+{
+    const MenuEntry *parent = parentOf(entry);
+    return parent == nullptr ? entry : barEntryOf(*parent);
+}
+
+// The first entry of the menu of the entry at position `menu`, or of the bar; or its last.
+[[nodiscard]] constexpr const MenuEntry &menuEnd(std::size_t menu, bool last) noexcept
+{
+    std::size_t at = last ? kMenu.size() - 1 : 0;
+    while (kMenu[at].parent != menu)
+        at = last ? at - 1 : at + 1;
+    return kMenu[at];
+}
+
+// The entry after `entry` in its menu, or before it, wrapping round.
+[[nodiscard]] constexpr const MenuEntry &nextInMenu(const MenuEntry &entry, bool after) noexcept
+{
+    std::size_t at = positionOf(entry);
+    do
+        at = (at + (after ? 1 : kMenu.size() - 1)) % kMenu.size();
+    while (kMenu[at].parent != entry.parent);
+    return kMenu[at];
+}
+
 // The growth item of `curve`.
 [[nodiscard]] constexpr const MenuEntry &growthItem(GrowthCurve curve) noexcept
 {

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the page, vexlet-finder.html: the window in one self-contained file that any browser
+# Builds the page, one HTML file named as the package is: the window in one self-contained file that any browser
 # opens offline, from a file or a web server; and the site, a folder to serve from a web server,
 # where the page installs as an app and works offline. Prints the page's path, then the site's.
 #
@@ -10,5 +10,5 @@ source tools/quietly.sh
 tools/install-deps.sh web
 quietly cmake --preset web
 quietly cmake --build --preset web --target page
-echo "$PWD/build/web/web/vexlet-finder.html"
+echo "$PWD"/build/web/web/*.html
 echo "$PWD/build/web/web/site"

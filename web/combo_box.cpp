@@ -1,5 +1,7 @@
 #include "web/combo_box.h"
 
+#include "web/dom.h"
+
 #include <algorithm>
 #include <cmath>
 #include <string>
@@ -12,17 +14,104 @@ namespace {
 
 constexpr int kItemsAPage = 10; // what the popup shows at once
 
-bool contains(const val &element, const val &node)
-{
-    return element.call<bool>("contains", node);
-}
-
 } // namespace
 
-ComboBox::ComboBox(val edit, val button, val popup, DomFormState &form)
-    : m_edit(std::move(edit))
-    , m_button(std::move(button))
-    , m_popup(std::move(popup))
+// The edit field fills the list but for its button, a square at the right; a finger's button on
+// a phone is 46 px wide, over the list's frame.
+const html::StyleSheet ComboBox::kStyle = {
+    R"css(
+.combo { overflow: visible; border: 1px solid var(--frame); border-radius: 2px; }
+.combo input { position: absolute; left: 0; top: 0; bottom: 0; right: 19px; box-sizing: border-box;
+  width: calc(100% - 19px); height: 100%; margin: 0; padding: 0 4px; border: 0;
+  border-radius: 2px 0 0 2px; font: inherit; background: var(--field); }
+.drop { position: absolute; right: 0; top: 0; width: 19px; height: 100%; box-sizing: border-box;
+  margin: 0; padding: 0; border: 0; border-left: 1px solid #c8c8c8; border-radius: 0;
+  background: transparent; color: inherit; font: inherit; }
+.drop::after { content: ""; position: absolute; left: 50%; margin-left: -4px; top: 50%;
+  margin-top: -3px; border: 4px solid transparent; border-top: 5px solid #404040; }
+.items { position: absolute; left: -1px; top: 100%; z-index: 1; width: calc(100% + 2px);
+  max-height: 210px; margin: 0; padding: 0; overflow-y: auto; list-style: none;
+  background: var(--field); border: 1px solid var(--frame); box-sizing: border-box;
+  overscroll-behavior: contain; }
+.items li { padding: 1px 4px; line-height: 19px; cursor: default; }
+.items li.active, .items li:hover { background: var(--highlight); color: var(--highlighted-text); }
+@media (pointer: coarse) { .items li { line-height: 28px; } }
+)css",
+    "",
+    R"css(
+.combo { height: 44px; }
+.combo input { right: 45px; width: calc(100% - 45px); }
+.drop { top: -1px; right: -1px; width: 46px; height: calc(100% + 2px); }
+.items li { line-height: 44px; }
+)css",
+};
+
+// The button is a target for a finger, and for a screen reader on a touch screen; it stays off
+// the Tab order, as the keys open the popup from the edit field.
+html::Element ComboBox::markup(const layout::Control &control, html::Element holder)
+{
+    using html::Element;
+    const std::string popup = popupId(control.name);
+    Element edit("input");
+    edit.set("id", editId(control.name))
+        .set("type", "text")
+        .set("role", "combobox")
+        .set("aria-autocomplete", "none")
+        .set("aria-expanded", "false")
+        .set("aria-controls", popup)
+        .set("autocomplete", "off")
+        .set("spellcheck", "false")
+        .set("value", control.caption)
+        .flag("autofocus");
+    Element button("button");
+    button.set("id", buttonId(control.name))
+        .set("type", "button")
+        .set("class", "drop")
+        .set("tabindex", "-1")
+        .set("aria-controls", popup)
+        .set("aria-expanded", "false");
+    if (const std::string spoken = control.speech.spokenName(); !spoken.empty()) {
+        edit.set("aria-label", spoken);
+        button.set("aria-label", spoken);
+    }
+    return holder.append(edit).append(button).append(
+        Element("ul")
+            .set("id", popup)
+            .set("class", "items")
+            .set("role", "listbox")
+            .set("aria-label", "Vexlets")
+            .set("tabindex", "-1") // a scroller, but the edit field keeps the keys
+            .flag("hidden"));
+}
+
+std::string ComboBox::editId(std::string_view list)
+{
+    return std::string(list) + "-edit";
+}
+
+std::string ComboBox::buttonId(std::string_view list)
+{
+    return std::string(list) + "-button";
+}
+
+std::string ComboBox::popupId(std::string_view list)
+{
+    return std::string(list) + "-items";
+}
+
+std::string ComboBox::itemMarkup(std::string_view list, int position, std::string_view text)
+{
+    return html::Element("li")
+        .set("id", std::string(list) + "-" + std::to_string(position))
+        .set("role", "option")
+        .text(text)
+        .markup();
+}
+
+ComboBox::ComboBox(std::string_view list, DomFormState &form)
+    : m_edit(elementById(editId(list)))
+    , m_button(elementById(buttonId(list)))
+    , m_popup(elementById(popupId(list)))
     , m_form(&form)
 {
 }

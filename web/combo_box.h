@@ -15,17 +15,35 @@
 // focus from the list (Tab, a press anywhere else) closes the popup. The wheel over the closed list
 // steps it; a wheel turned sideways does not.
 
+#include "form/window_layout.h"
 #include "web/dom_form_state.h"
+#include "web/html.h"
 
 #include <emscripten/val.h>
+#include <string>
+#include <string_view>
 
 namespace vexlet::page {
 
 class ComboBox
 {
 public:
-    ComboBox(emscripten::val edit, emscripten::val button, emscripten::val popup,
-             DomFormState &form);
+    // The class of the element that holds a list's parts, and their look.
+    static constexpr std::string_view kClass = "combo";
+    static const html::StyleSheet kStyle;
+
+    // The list `control` as markup, its parts appended to `holder`, the control's element. Its
+    // edit field holds the field, and is what a label names.
+    [[nodiscard]] static html::Element markup(const layout::Control &control, html::Element holder);
+    [[nodiscard]] static std::string editId(std::string_view list);
+    [[nodiscard]] static std::string buttonId(std::string_view list);
+    [[nodiscard]] static std::string popupId(std::string_view list);
+    // One item of the list's popup.
+    [[nodiscard]] static std::string itemMarkup(std::string_view list, int position,
+                                                std::string_view text);
+
+    // The list named `list` in the page, as markup() wrote it, showing `form`'s items.
+    ComboBox(std::string_view list, DomFormState &form);
 
     // A key pressed in the edit field; whether the list used it (the browser then must not).
     bool onKey(const emscripten::val &event);

@@ -14,6 +14,12 @@ inline emscripten::val elementById(std::string_view id)
         .call<emscripten::val>("getElementById", std::string(id));
 }
 
+// Whether `node` is `element` or inside it.
+inline bool contains(const emscripten::val &element, const emscripten::val &node)
+{
+    return element.call<bool>("contains", node);
+}
+
 // Gives the focus back to `element`, if it is still in the document. A text box keeps its
 // caret and selection, and its selection is made the document's again: after a click closed a
 // dialog, Chromium leaves that elsewhere, and Ctrl+A would select the page.

@@ -1,6 +1,6 @@
 #include "web/dom_form_state.h"
 
-#include "web/window_markup.h"
+#include "web/combo_box.h"
 
 using emscripten::val;
 
@@ -56,7 +56,7 @@ void DomFormState::appendItems(std::span<const std::string_view> items)
     std::string markup;
     int position = itemCount();
     for (std::string_view item : items)
-        markup += page::itemMarkup(fieldInfo(Field::vexlist).name, position++, item);
+        markup += page::ComboBox::itemMarkup(fieldInfo(Field::vexlist).name, position++, item);
     m_options.call<void>("insertAdjacentHTML", std::string("beforeend"), markup);
     if (m_current < 0 && !items.empty())
         m_current = 0;

@@ -1,11 +1,9 @@
 #include "web/menu_bar.h"
 
 #include "web/dom.h"
-#include "web/window_markup.h"
 
 #include <algorithm>
 #include <cctype>
-#include <emscripten/bind.h>
 
 using emscripten::val;
 
@@ -13,53 +11,21 @@ namespace vexlet::page {
 
 namespace {
 
+using layout::barEntryOf;
 using layout::kMenu;
 using layout::kMenuBar;
 using layout::MenuAction;
 using layout::MenuEntry;
+using layout::parentOf;
+
+std::string menuId(const MenuEntry &entry)
+{
+    return std::string(entry.name) + "-menu";
+}
 
 void focus(const MenuEntry &entry)
 {
     elementById(entry.name).call<void>("focus");
-}
-
-bool contains(const val &element, const val &node)
-{
-    return element.call<bool>("contains", node);
-}
-
-const MenuEntry *parentOf(const MenuEntry &entry)
-{
-    return entry.parent == kMenuBar ? nullptr : &kMenu[entry.parent];
-}
-
-const MenuEntry &barEntryOf(const MenuEntry &entry)
-{
-    const MenuEntry *parent = parentOf(entry);
-    return parent == nullptr ? entry : barEntryOf(*parent);
-}
-
-std::size_t indexOf(const MenuEntry &entry)
-{
-    return static_cast<std::size_t>(&entry - kMenu.data());
-}
-
-// The first entry of the menu of the entry at `menu` in the menu table, or of the bar; or its last.
-const MenuEntry &endOf(std::size_t menu, bool last)
-{
-    const auto isIn = [menu](const MenuEntry &entry) { return entry.parent == menu; };
-    return last ? *std::find_if(kMenu.rbegin(), kMenu.rend(), isIn)
-                : *std::find_if(kMenu.begin(), kMenu.end(), isIn);
-}
-
-// The entry after `entry` in its menu, or before it, wrapping round.
-const MenuEntry &sibling(const MenuEntry &entry, bool after)
-{
-    std::size_t at = indexOf(entry);
-    do
-        at = (at + (after ? 1 : kMenu.size() - 1)) % kMenu.size();
-    while (kMenu[at].parent != entry.parent);
-    return kMenu[at];
 }
 
 // The letter a key stands for: the character it types where that is ASCII, so that every
@@ -88,10 +54,102 @@ const MenuEntry *entryWithLetter(std::size_t menu, const val &event)
     return nullptr;
 }
 
+// The caption with its access letter underlined and the '&' gone.
+html::Element captionElement(std::string_view caption)
+{
+    const std::size_t at = caption.find('&');
+    html::Element element("span");
+    if (at == std::string_view::npos || at + 1 >= caption.size())
+        return element.text(caption);
+    return element.text(caption.substr(0, at))
+        .append(html::Element("u").text(caption.substr(at + 1, 1)))
+        .text(caption.substr(at + 2));
+}
+
+// The entries of the menu of the entry at `menu` in the menu table, or of the bar, each a menu
+// item in an element of role none, followed there by the menu it opens.
+html::Element menuElement(std::size_t menu, html::Element list)
+{
+    for (const MenuEntry &entry : kMenu) {
+        if (entry.parent != menu)
+            continue;
+        html::Element item("span");
+        item.set("id", entry.name)
+            .set("role", "menuitem")
+            .set("class", menu == kMenuBar ? "menutitle" : "menuitem")
+            .set("tabindex", "-1");
+        if (menu == kMenuBar) {
+            std::string shortcut = "Alt+";
+            shortcut += static_cast<char>(std::toupper(layout::accessLetter(entry.caption)));
+            item.set("aria-keyshortcuts", &entry == &kMenu.front() ? shortcut + " F10" : shortcut);
+        }
+        html::Element holder("li");
+        holder.set("role", "none");
+        if (entry.action != MenuAction::submenu) {
+            list.append(holder.append(item.append(captionElement(entry.caption))));
+            continue;
+        }
+        std::string label(entry.caption);
+        std::erase(label, '&');
+        item.set("aria-haspopup", "menu")
+            .set("aria-expanded", "false")
+            .set("aria-controls", menuId(entry));
+        list.append(holder.append(item.append(captionElement(entry.caption)))
+                        .append(menuElement(layout::positionOf(entry), html::Element("ul"))
+                                    .set("id", menuId(entry))
+                                    .set("role", "menu")
+                                    .set("class", "menu")
+                                    .set("aria-label", label)
+                                    .flag("hidden")));
+    }
+    return list;
+}
+
 } // namespace
 
-MenuBar::MenuBar(val bar, Run run)
-    : m_bar(std::move(bar))
+// Menus drop below the bar and open their submenus to their right; a finger's entries are 44 px
+// high on a phone, and roomier on any touch screen.
+const html::StyleSheet MenuBar::kStyle = {
+    R"css(
+.menubar, .menu { margin: 0; padding: 0; list-style: none; }
+.menubar { display: flex; align-items: stretch; }
+.menubar li { position: relative; }
+.menutitle, .menuitem { display: block; cursor: default; }
+.menutitle { padding: 0 8px; line-height: 22px; }
+.menutitle[aria-expanded="true"], .menuitem:focus, .menutitle:focus, .menuitem:hover,
+.menutitle:hover { background: var(--highlight); color: var(--highlighted-text); outline: none; }
+.menu { position: absolute; left: 0; top: 100%; z-index: 2; min-width: 150px; padding: 2px 0;
+  background: var(--field); border: 1px solid var(--frame);
+  box-shadow: 2px 2px 4px rgba(0, 0, 0, 0.3); color: var(--text); }
+.menu .menu { left: 100%; top: -3px; }
+.menuitem { position: relative; padding: 3px 24px; white-space: nowrap; }
+.menuitem[aria-haspopup]::after { content: ""; position: absolute; right: 8px; top: 50%;
+  margin-top: -4px; border: 4px solid transparent; border-left: 5px solid currentColor;
+  border-right: 0; }
+@media (pointer: coarse) { .menuitem { padding: 8px 24px; } }
+)css",
+    R"css(
+.menubar { height: 22px; }
+)css",
+    R"css(
+.menubar { font-size: 14px; height: 44px; }
+.menutitle { padding: 0 16px; line-height: 44px; }
+.menuitem { padding: 0 24px; line-height: 44px; }
+)css",
+};
+
+// The bar is reached by its access keys and F10, as on the desktop, not by Tab.
+html::Element MenuBar::markup()
+{
+    return menuElement(kMenuBar, html::Element("ul"))
+        .set("id", kId)
+        .set("class", "menubar")
+        .set("role", "menubar")
+        .set("aria-label", "Menu");
+}
+
+MenuBar::MenuBar(Run run)
+    : m_bar(elementById(kId))
     , m_run(std::move(run))
 {
 }
@@ -152,7 +210,7 @@ bool MenuBar::onShortcut(const val &event)
         return false;
     const MenuEntry *entry = nullptr;
     if (event["key"].as<std::string>() == "F10")
-        entry = &endOf(kMenuBar, false);
+        entry = &layout::menuEnd(kMenuBar, false);
     else if (event["altKey"].as<bool>() && !event["ctrlKey"].as<bool>()
              && !event["metaKey"].as<bool>())
         entry = entryWithLetter(kMenuBar, event);
@@ -177,9 +235,9 @@ bool MenuBar::onKey(const val &event, const MenuEntry &entry)
     if (const MenuEntry *lettered = entryWithLetter(entry.parent, event)) {
         activate(*lettered);
     } else if (key == "Home" || key == "End") {
-        focus(endOf(entry.parent, key == "End"));
+        focus(layout::menuEnd(entry.parent, key == "End"));
     } else if (key == next || key == previous) {
-        const MenuEntry &to = sibling(entry, key == next);
+        const MenuEntry &to = layout::nextInMenu(entry, key == next);
         if (onBar && m_open != nullptr)
             showOpen(&to);
         focus(to);
@@ -190,7 +248,7 @@ bool MenuBar::onKey(const val &event, const MenuEntry &entry)
         activate(entry);
     } else if (key == "ArrowRight"
                || (key == "ArrowLeft" && parentOf(*parentOf(entry)) == nullptr)) {
-        openOnFirst(sibling(barEntryOf(entry), key == "ArrowRight"));
+        openOnFirst(layout::nextInMenu(barEntryOf(entry), key == "ArrowRight"));
     } else if (key == "Escape" && onBar && m_open == nullptr) {
         leave();
     } else if (key == "ArrowLeft" || key == "Escape") {
@@ -243,7 +301,7 @@ void MenuBar::leave()
 void MenuBar::openOnFirst(const MenuEntry &entry, bool last)
 {
     showOpen(&entry);
-    focus(endOf(indexOf(entry), last));
+    focus(layout::menuEnd(layout::positionOf(entry), last));
 }
 
 // Shows the menus of `deepest` and of the entries above it, and hides every other one.
@@ -255,7 +313,7 @@ void MenuBar::showOpen(const MenuEntry *deepest)
         bool isOpen = false;
         for (const MenuEntry *at = deepest; at != nullptr && !isOpen; at = parentOf(*at))
             isOpen = at == &entry;
-        elementById(menuId(entry.name)).set("hidden", !isOpen);
+        elementById(menuId(entry)).set("hidden", !isOpen);
         elementById(entry.name)
             .call<void>("setAttribute", std::string("aria-expanded"),
                         std::string(isOpen ? "true" : "false"));
@@ -275,9 +333,3 @@ void MenuBar::activate(const MenuEntry &entry)
 }
 
 } // namespace vexlet::page
-
-EMSCRIPTEN_BINDINGS(menu_bar)
-{
-    emscripten::class_<vexlet::page::MenuBar>("MenuBar").function(
-        "handleEvent", &vexlet::page::MenuBar::handleEvent);
-}

@@ -25,9 +25,11 @@
 // the bar was entered, by keyboard or mouse. A press outside the bar closes every menu.
 
 #include "form/window_layout.h"
+#include "web/html.h"
 
 #include <emscripten/val.h>
 #include <functional>
+#include <string_view>
 
 namespace vexlet::page {
 
@@ -36,8 +38,17 @@ class MenuBar
 public:
     using Run = std::function<void(const layout::MenuEntry &)>;
 
-    // `bar` is the menu bar's element; `run` runs a chosen item once the menus have closed.
-    MenuBar(emscripten::val bar, Run run);
+    static constexpr std::string_view kId = "menubar";
+    static const html::StyleSheet kStyle;
+
+    // The bar with every menu of the menu table, closed. Each entry is a menu item with the
+    // entry's name as its id, its access letter underlined; a submenu entry is followed by the
+    // menu it opens.
+    [[nodiscard]] static html::Element markup();
+
+    // The bar in the page, as markup() wrote it; `run` runs a chosen item once the menus have
+    // closed.
+    explicit MenuBar(Run run);
     // The script's listeners hold this bar's address.
     MenuBar(const MenuBar &) = delete;
     MenuBar &operator=(const MenuBar &) = delete;

@@ -8,16 +8,61 @@ using emscripten::val;
 
 namespace vexlet::page {
 
+// A title bar over an information icon and the text, and OK below, in the window's colours; a
+// phone's OK is a finger's target.
+const html::StyleSheet MessageBox::kStyle = {
+    R"css(
+dialog { padding: 0; border: 1px solid var(--shadow); background: var(--face); color: var(--text);
+  min-width: 240px; max-width: min(440px, calc(100vw - 32px)); }
+dialog::backdrop { background: transparent; }
+dialog .title { padding: 4px 8px; background: var(--highlight); color: var(--highlighted-text);
+  font-weight: 700; }
+dialog .body { display: flex; align-items: center; gap: 12px; padding: 14px 16px 4px; }
+dialog .icon { flex: none; width: 30px; height: 30px; border-radius: 50%;
+  background: var(--highlight); color: var(--highlighted-text); font-size: 20px;
+  font-weight: 700; line-height: 30px; text-align: center; }
+dialog p { margin: 0; line-height: 1.4; }
+dialog button { display: block; margin: 10px auto 12px; min-width: 80px; height: 24px;
+  border: 1px solid var(--frame); border-radius: 2px; background: var(--raised);
+  font: inherit; }
+)css",
+    "",
+    R"css(
+dialog { font-size: 14px; }
+dialog button { height: 44px; min-width: 96px; }
+)css",
+};
+
+std::string MessageBox::markup()
+{
+    using html::Element;
+    return Element("dialog")
+        .set("id", kId)
+        .set("role", "alertdialog")
+        .set("aria-modal", "true")
+        .set("aria-labelledby", kTitleId)
+        .set("aria-describedby", kTextId)
+        .append(Element("div").set("class", "title").set("id", kTitleId))
+        .append(
+            Element("div")
+                .set("class", "body")
+                .append(Element("span").set("class", "icon").set("aria-hidden", "true").text("i"))
+                .append(Element("p").set("id", kTextId)))
+        .append(
+            Element("button").set("type", "button").set("id", kOkId).flag("autofocus").text("OK"))
+        .markup();
+}
+
 MessageBox::MessageBox()
-    : m_dialog(elementById("message"))
-    , m_ok(elementById("message-ok"))
+    : m_dialog(elementById(kId))
+    , m_ok(elementById(kOkId))
 {
 }
 
 void MessageBox::show(std::string_view title, std::string_view prompt)
 {
-    elementById("message-title").set("textContent", std::string(title));
-    elementById("message-text").set("textContent", std::string(prompt));
+    elementById(kTitleId).set("textContent", std::string(title));
+    elementById(kTextId).set("textContent", std::string(prompt));
     m_returnFocus = val::global("document")["activeElement"];
     m_shown = true;
     m_dialog.call<void>("showModal");
@@ -26,7 +71,7 @@ void MessageBox::show(std::string_view title, std::string_view prompt)
 
 bool MessageBox::onClick(const val &event)
 {
-    if (!m_shown || !m_ok.call<bool>("contains", event["target"]))
+    if (!m_shown || !contains(m_ok, event["target"]))
         return false;
     m_dialog.call<void>("close");
     return true;

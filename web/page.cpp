@@ -28,19 +28,17 @@ constexpr const layout::Control &calculateButton()
 void Page::start(val self)
 {
     m_self = std::move(self);
-    m_window = page::elementById("window");
+    m_window = page::elementById(page::kWindowId);
     m_calculate = page::elementById(calculateButton().name);
 
     std::vector<val> fields;
     for (const FieldInfo &info : kFieldTable)
         fields.push_back(page::elementById(page::fieldElementId(info.field)));
     const std::string_view list = fieldInfo(Field::vexlist).name;
-    const val popup = page::elementById(page::popupId(list));
-    m_form = std::make_unique<DomFormState>(fields, popup);
-    m_list.emplace(fields[static_cast<std::size_t>(Field::vexlist)],
-                   page::elementById(page::dropButtonId(list)), popup, *m_form);
-    m_menus.emplace(m_window.call<val>("querySelector", std::string("[role=menubar]")),
-                    [this](const layout::MenuEntry &entry) { run(entry); });
+    m_form
+        = std::make_unique<DomFormState>(fields, page::elementById(page::ComboBox::popupId(list)));
+    m_list.emplace(list, *m_form);
+    m_menus.emplace([this](const layout::MenuEntry &entry) { run(entry); });
     m_message.emplace();
     Form_Load(*m_form);
 
@@ -48,7 +46,7 @@ void Page::start(val self)
     for (const char *type : {"keydown", "pointerdown", "mousedown", "click", "input", "focusout"})
         listen(m_document, type);
     listen(m_list->edit(), "wheel");
-    listen(page::elementById("message"), "close");
+    listen(m_message->dialog(), "close");
 }
 
 void Page::listen(const val &target, const char *type) const
@@ -97,7 +95,7 @@ void Page::onClick(const val &event)
 {
     if (m_message->onClick(event)) {
         closeMessage();
-    } else if (m_calculate.call<bool>("contains", event["target"])) {
+    } else if (page::contains(m_calculate, event["target"])) {
         calculate_Click(*m_form, *this);
     } else {
         m_list->onClick(event);
@@ -142,7 +140,7 @@ void Page::endProgram()
     m_window.call<void>(
         "insertAdjacentHTML", std::string("afterend"),
         html::Element("p")
-            .set("id", "ended")
+            .set("id", page::kEndedId)
             .text(std::string(kProgramTitle) + " has ended. You can close this tab.")
             .markup());
 }
@@ -156,4 +154,6 @@ EMSCRIPTEN_BINDINGS(page)
         .function("start", &vexlet::Page::start)
         .function("handleEvent", &vexlet::Page::handleEvent)
         .function("menuBar", &vexlet::Page::menuBar, emscripten::allow_raw_pointers());
+    emscripten::class_<vexlet::page::MenuBar>("MenuBar").function(
+        "handleEvent", &vexlet::page::MenuBar::handleEvent);
 }

@@ -114,7 +114,8 @@ static_assert(placesEverything(), "the phone places every control and line once"
 
 std::string phonePlaceStyle()
 {
-    std::string style = ".client{grid-template-columns:" + std::string(kColumnTracks) + "}";
+    std::string style = patternStyle(&html::StyleSheet::phone)
+        + ".client{grid-template-columns:" + std::string(kColumnTracks) + "}";
     for (const layout::FontKey key : layout::kFontKeys) {
         const double pixels = layout::fontInfo(key).points * 96 / 72;
         const int size = key == kSmallerFont ? kSmallerFontPixels

@@ -11,8 +11,8 @@
 
 namespace vexlet::page {
 
-// The grid's columns, the fonts a phone draws at other sizes, and each control's and separator
-// line's place in the grid, as CSS rules.
+// The patterns' rules for a phone, the grid's columns, the fonts a phone draws at other sizes,
+// and each control's and separator line's place in the grid, as CSS rules.
 [[nodiscard]] std::string phonePlaceStyle();
 
 } // namespace vexlet::page

@@ -1,21 +1,24 @@
 #pragma once
 
 // The window as markup and style sheets, built from the layout table when the page is built: its
-// menu bar and its client area. Every control is the element its kind asks for, named for
-// screen readers; the controls stand in the document in the designed keyboard order, so that
-// Tab follows it with no tabindex of their own.
+// menu bar and its client area, the list and the menus from their patterns. Every control is the
+// element its kind asks for, named for screen readers; the controls stand in the document in the
+// designed keyboard order, so that Tab follows it with no tabindex of their own.
 
 #include "form/window_layout.h"
+#include "web/html.h"
 
 #include <string>
 #include <string_view>
 
 namespace vexlet::page {
 
-// The ids the markup gives besides the control and menu entry names.
-[[nodiscard]] std::string popupId(std::string_view list); // a list's popup of items
-[[nodiscard]] std::string dropButtonId(std::string_view list); // the button that opens it
-[[nodiscard]] std::string menuId(std::string_view entry); // the menu a submenu entry opens
+// The window, and its client area, which holds the controls.
+inline constexpr std::string_view kWindowId = "window";
+inline constexpr std::string_view kClientId = "client";
+// The line that stands for the window once the program has ended.
+inline constexpr std::string_view kEndedId = "ended";
+
 // The class that gives a control one of the window's fonts.
 [[nodiscard]] std::string fontClass(layout::FontKey key);
 // The element that holds a field and takes the focus for it: a list's edit field, else the
@@ -29,7 +32,8 @@ namespace vexlet::page {
 [[nodiscard]] std::string windowMarkup();
 [[nodiscard]] std::string windowLookStyle();
 [[nodiscard]] std::string windowPlaceStyle();
-// One item of a list's popup.
-[[nodiscard]] std::string itemMarkup(std::string_view list, int position, std::string_view text);
+// One part of the style sheets of the patterns the page is built of: the menu bar, the list and
+// the message.
+[[nodiscard]] std::string patternStyle(std::string_view html::StyleSheet::*part);
 
 } // namespace vexlet::page

@@ -11,7 +11,7 @@ browser's console, where a request that the policy refused would show. With
 page cannot run.
 
 usage: page_checks.py PAGE LAYOUT-TABLE-COMMAND...
-       page_checks.py --without-webassembly PAGE
+       page_checks.py --without-webassembly PAGE LAYOUT-TABLE-COMMAND...
 """
 
 import base64
@@ -159,12 +159,12 @@ def check_message(browser, page):
     page.play("pick", "0", open("/dev/null", "w"))
     browser.click_on("#calculate")
     by_element, _ = accessibility_nodes(browser)
-    dialog = by_element.get("message", {})
+    dialog = by_element.get(page.table.ids["message"], {})
     summary = (prop(dialog, "role"), prop(dialog, "name"), prop(dialog, "description"))
     if summary != ("alertdialog", "Vexlet Statistics Finder",
                    "Please select a Vexlet from this list."):
         fail(f"the message reads {summary}")
-    browser.click_on("#message-ok")
+    browser.click_on("#" + page.table.ids["message-ok"])
     print(f"message   {summary[0]:<9} {summary[1]:<34} {summary[2]}")
 
 
@@ -196,13 +196,13 @@ return [document.documentElement.scrollWidth - document.documentElement.clientWi
 # not in its edit field, which would raise the screen's keyboard), the list open, the open menus,
 # the message shown and the list's picked item.
 TOUCHES = [
-    ("list's button", "#vexlist button", "vexlist-button", True, [], False, -1),
-    ("item 26", "#vexlist [role=option]:nth-child(27)", "vexlist-button", False, [], False, 26),
+    ("list's button", "#vexlist button", "list-button", True, [], False, -1),
+    ("item 26", "#vexlist [role=option]:nth-child(27)", "list-button", False, [], False, 26),
     ("Calculate", "#calculate", "calculate", False, [], False, 26),
     ("File", "#file", "file", False, ["file"], False, 26),
     ("Experience", "#experience", "experience", False, ["file", "experience"], False, 26),
     ("Medium Growth", "#medium", "message-ok", False, [], True, 26),
-    ("OK", "#message-ok", "calculate", False, [], False, 26),
+    ("OK", "message-ok", "calculate", False, [], False, 26),
 ]
 
 
@@ -211,8 +211,8 @@ def check_touch(browser, table):
     from the menus, by taps alone; checks every step's focus and state, and the values."""
     list_name = table.fields[0]
     for what, target, *expected in TOUCHES:
-        browser.tap_on(target)
-        got = browser.script(STATE, list_name)
+        browser.tap_on(target if target.startswith("#") else "#" + table.ids[target])
+        got = browser.script(STATE, list_name, table.ids)
         if got[:5] != expected or not got[5]:
             fail(f"at 360 px a tap on {what} gives {got}, not {expected}")
         if what == "Calculate" and Page(browser, table).show(["exp"]) != ["157"]:
@@ -249,15 +249,16 @@ def check_phone(page_path, table):
             browser.quit()
 
 
-def check_without_webassembly(page_path):
+def check_without_webassembly(page_path, table):
     """With WebAssembly switched off, the window gives way to a line that says why. Chromium
     keeps WebAssembly whatever its switches say; Firefox's users can switch it off."""
     browser = engines.start(engine="firefox", arguments=[("javascript.options.wasm", False)])
     try:
         browser.load("file://" + os.path.abspath(page_path))
         line = engines.wait_for("the page to say it cannot run", lambda: browser.script(
-            "const line = document.getElementById('cannot-run');"
-            "return line && document.getElementById('window').hidden && line.textContent"))
+            "const line = document.querySelector('[role=alert]');"
+            "return line && document.getElementById(arguments[0]).hidden && line.textContent",
+            table.ids["window"]))
         print(f"without WebAssembly (Firefox): {line!r}")
         check_console(browser)
     finally:
@@ -297,11 +298,12 @@ def check_console(browser):
 
 
 def main():
-    if sys.argv[1] == "--without-webassembly":
-        check_without_webassembly(sys.argv[2])
-        return
-    page_path, *table_command = sys.argv[1:]
+    without_webassembly = sys.argv[1] == "--without-webassembly"
+    page_path, *table_command = sys.argv[2:] if without_webassembly else sys.argv[1:]
     table = Table(table_command)
+    if without_webassembly:
+        check_without_webassembly(page_path, table)
+        return
     check_policy(page_path)
     browser = start_browser(page_path)
     try:

@@ -38,19 +38,19 @@ return arguments[0].map(name => {
 IS_READY = "return performance.getEntriesByName('ready').length > 0"
 
 SHOWN_MESSAGE = """
-const box = document.getElementById('message');
-const message = box.open ? [document.getElementById('message-title').textContent,
-                            document.getElementById('message-text').textContent] : null;
-return [message, document.getElementById('ended') !== null];"""
+const ids = arguments[0], box = document.getElementById(ids['message']);
+const message = box.open ? [document.getElementById(ids['message-title']).textContent,
+                            document.getElementById(ids['message-text']).textContent] : null;
+return [message, document.getElementById(ids['ended']) !== null];"""
 
 # Each control as vexlet-drive's show-layout prints the window's, from what the browser computes:
 # box in twips from the client area, shown text, font (first family, points, weight), colours
 # (the background of the nearest element that has one), alignment, frame, state, limit, place
 # in the document (the keyboard order) and whether Tab lands on it.
 READ_LAYOUT = HELPERS + """
-const [names, lineNames, menuNames] = arguments;
+const [names, lineNames, menuNames, clientId] = arguments;
 const style = e => getComputedStyle(e);
-const client = document.getElementById('client').getBoundingClientRect();
+const client = document.getElementById(clientId).getBoundingClientRect();
 const twips = px => Math.round(px * 15);
 const rgb = c => c.match(/[\\d.]+/g).slice(0, 3).join(',');
 const opaque = c => !/^rgba\\(.*, 0\\)$/.test(c) && c !== 'transparent';
@@ -117,6 +117,7 @@ class Table:
         self.captions = {r[1]: r[2] for r in records if r[0] == "menu"}
         self.commands = {r[1]: None if r[2] == "-" else r[2]
                          for r in records if r[0] == "command"}
+        self.ids = {r[1]: r[2] for r in records if r[0] == "id"}
 
 
 def start_browser(page, width=600, height=700, phone=None, **options):
@@ -188,12 +189,13 @@ class Page:
             self.browser.click_on("#" + command)
         else:
             self.browser.press("Alt+" + keys[0], *keys[1:])
-        message, ended = self.browser.script(SHOWN_MESSAGE)
+        ids = self.table.ids
+        message, ended = self.browser.script(SHOWN_MESSAGE, ids)
         if message:
             out.write(f'message "{message[0]}" "{message[1]}"\n')
-            self.browser.click_on("#message-ok")
+            self.browser.click_on("#" + ids["message-ok"])
             engines.wait_for("the message to close", lambda: self.browser.script(
-                "return !document.getElementById('message').open"))
+                "return !document.getElementById(arguments[0]).open", ids["message"]))
         if ended:
             self.ended = True
             out.write("ended\n")
@@ -204,7 +206,8 @@ class Page:
     def show_layout(self):
         controls = [c["name"] for c in self.table.controls if c["kind"] != "line"]
         lines = [c["name"] for c in self.table.controls if c["kind"] == "line"]
-        return self.browser.script(READ_LAYOUT, controls, lines, self.table.menu)
+        return self.browser.script(READ_LAYOUT, controls, lines, self.table.menu,
+                                   self.table.ids["client"])
 
     def play(self, action, rest, out):
         """Plays one action; the reason when the line cannot be played."""

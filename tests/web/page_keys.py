@@ -15,12 +15,13 @@ import sys
 from engines import CENTRE
 from page_drive import HELPERS, Table, start_browser
 
-EDIT = "vexlist-edit"
+EDIT = "list-edit"
 OPEN, CLOSED = True, False
 
-# step: keys ("Alt+ArrowDown"), a click ("click ID", "click item N", "click outside"), the wheel
+# step: keys ("Alt+ArrowDown"), a click ("click NAME", "click item N", "click outside"), the wheel
 # over the list ("wheel down", "wheel sideways") or an event as a browser makes it ("event
 # NAME"); then the focus, the list, the open menus, the message, and optionally the picked item.
+# A NAME and a focus are a control's or menu entry's name, or a part's as the table's ids name it.
 STEPS = [
     ("start", EDIT, CLOSED, [], False, -1),
     ("Alt+ArrowDown", EDIT, OPEN, [], False, -1),
@@ -71,15 +72,15 @@ STEPS = [
 ]
 
 STATE = HELPERS + """
-const list = document.getElementById(arguments[0]), edit = focusable(list);
+const [listName, ids] = arguments, list = document.getElementById(listName), edit = focusable(list);
+const part = id => Object.keys(ids).find(name => ids[name] === id) || id;
 const popup = list.querySelector('[role=listbox]');
 const expanded = e => e.getAttribute('aria-expanded') === 'true';
 const menus = [...document.querySelectorAll('[role=menuitem][aria-haspopup]')];
 const agree = expanded(edit) === !popup.hidden && menus.every(
-  m => expanded(m) === !document.getElementById(m.getAttribute('aria-controls') ||
-                                               m.id + '-menu').hidden);
-return [document.activeElement.id, expanded(edit), menus.filter(expanded).map(m => m.id),
-        document.getElementById('message').open, picked(list), agree];"""
+  m => expanded(m) === !document.getElementById(m.getAttribute('aria-controls')).hidden);
+return [part(document.activeElement.id), expanded(edit), menus.filter(expanded).map(m => m.id),
+        document.getElementById(ids['message']).open, picked(list), agree];"""
 
 # What a browser makes of keys no keyboard here gives: Option+F on a Mac types "ƒ" on the F key;
 # a key pressed while an input method composes.
@@ -94,7 +95,8 @@ def press(browser, keys):
     browser.press(*keys.split())
 
 
-def click(browser, list_name, what):
+def click(browser, table, what):
+    list_name, ids = table.fields[0], table.ids
     if what == "drop":
         target = f"#{list_name} button"
     elif what.startswith("item "):
@@ -102,16 +104,16 @@ def click(browser, list_name, what):
     elif what == "outside":  # a caption that labels nothing, clear of the open list
         target = "#Label22"
     else:
-        target = "#" + what
+        target = "#" + ids.get(what, what)
     browser.click_on(target)
 
 
-def step(browser, list_name, what):
+def step(browser, table, what):
     kind, _, rest = what.partition(" ")
     if kind == "click":
-        click(browser, list_name, rest)
+        click(browser, table, rest)
     elif kind == "wheel":
-        x, y = browser.script(CENTRE, f"#{list_name} input")
+        x, y = browser.script(CENTRE, f"#{table.fields[0]} input")
         browser.wheel(x, y, 120 if rest == "sideways" else 0, 0 if rest == "sideways" else 120)
     elif kind == "event":
         browser.script(SEND_EVENT, EVENTS[rest])
@@ -121,13 +123,14 @@ def step(browser, list_name, what):
 
 def main():
     page_path, *table_command = sys.argv[1:]
-    list_name = Table(table_command).fields[0]
+    table = Table(table_command)
+    list_name = table.fields[0]
     browser = start_browser(page_path)
     failures = 0
     try:
         for what, focus, list_open, menus, message, picked in STEPS:
-            step(browser, list_name, what)
-            got = browser.script(STATE, list_name)
+            step(browser, table, what)
+            got = browser.script(STATE, list_name, table.ids)
             expected = [focus, list_open, menus, message, got[4] if picked is None else picked,
                         True]
             verdict = "ok" if got == expected else "FAIL"

@@ -108,17 +108,15 @@ def hashes(page, tag):
         for code in re.findall(f"<{tag}>(.*?)</{tag}>", page, re.DOTALL))
 
 
-# The site's colours: the window's.
-THEME = "#efefef"
 ICONS = [("icon-192.png", 192, "any"), ("icon-512.png", 512, "any"),
          ("icon-maskable-512.png", 512, "maskable")]
 # What the site adds to the page: its manifest, its icon, and its worker, which the policy
 # allows from the site itself and nowhere else. Its lines follow the title's, where the template
 # holds its place, so that the page alone has no empty line there.
-SITE_HEAD = f"""
+SITE_HEAD = """
 <link rel="manifest" href="manifest.webmanifest">
 <link rel="icon" href="icon-192.png">
-<meta name="theme-color" content="{THEME}">
+<meta name="theme-color" content="{theme}">
 <script>
 if ("serviceWorker" in navigator) navigator.serviceWorker.register("service-worker.js");
 </script>"""
@@ -133,7 +131,7 @@ def with_policy(template, values):
                                       "style-hashes": hashes(draft, "style")}, "the template")
 
 
-def maskable_icon(svg_path):
+def maskable_icon(svg_path, theme):
     """The icon on a square of the window's colour, small enough that a mask of any shape (the
     safe zone, a circle of 80 % of the side) leaves all of it."""
     ElementTree.register_namespace("", "http://www.w3.org/2000/svg")
@@ -145,24 +143,30 @@ def maskable_icon(svg_path):
     square = ElementTree.Element(icon.tag, {"width": "512", "height": "512",
                                             "viewBox": "0 0 512 512"})
     ElementTree.SubElement(square, icon.tag.replace("svg", "rect"),
-                           {"width": "512", "height": "512", "fill": THEME})
+                           {"width": "512", "height": "512", "fill": theme})
     square.append(icon)
     return ElementTree.tostring(square)
 
 
 def write_site(arguments, template, values):
     os.makedirs(arguments.site, exist_ok=True)
-    site_page = with_policy(template, values | {"site-head": SITE_HEAD, "site-policy": SITE_POLICY})
+    # The site's colour is the window's face, as the template's style sheet names it.
+    face = re.search(r"--face: (#[0-9a-f]{6});", template)
+    if not face:
+        sys.exit("build-page.py: the template names no --face colour")
+    theme = face[1]
+    site_page = with_policy(template, values | {"site-head": SITE_HEAD.format(theme=theme),
+                                                "site-policy": SITE_POLICY})
     files = {"index.html": site_page.encode()}
     for name, size, purpose in ICONS:
-        source = maskable_icon(arguments.icon) if purpose == "maskable" else None
+        source = maskable_icon(arguments.icon, theme) if purpose == "maskable" else None
         files[name] = subprocess.run(
             ["rsvg-convert", "--width", str(size), "--height", str(size)]
             + ([] if source else [arguments.icon]),
             input=source, capture_output=True, check=True).stdout
     manifest = {"name": arguments.name, "short_name": arguments.short_name,
                 "description": arguments.description, "start_url": ".", "scope": ".",
-                "display": "standalone", "background_color": THEME, "theme_color": THEME,
+                "display": "standalone", "background_color": theme, "theme_color": theme,
                 "icons": [{"src": name, "sizes": f"{size}x{size}", "type": "image/png",
                            "purpose": purpose} for name, size, purpose in ICONS]}
     files["manifest.webmanifest"] = (json.dumps(manifest, indent=2) + "\n").encode()
@@ -200,7 +204,9 @@ def main():
     notices, rules = font_faces(table)
     values = {"title": html.escape(arguments.title), "font-notices": html.escape(notices),
               "fonts": rules, "window-width": width, "phone-width": f"{int(width) - 1}.98"}
-    for part in ("look", "window", "phone", "markup"):
+    values["window-id"] = next(line.split("\t")[2] for line in table.splitlines()
+                               if line.startswith("id\twindow\t"))
+    for part in ("look", "window", "phone", "markup", "message"):
         values[part] = run(arguments.parts, part).strip()
     with open(arguments.script, encoding="utf-8") as file:
         values["script"] = file.read().replace("</script", "<\\/script")

@@ -11,8 +11,14 @@
 //                       access keys that reach it from the menu bar ("-" for the button)
 //   font FAMILY WEIGHT PACKAGE LICENCE
 //                       the look-alike faces the window's fonts need
+//   id PART ID          the ids of the page's parts that are no control: the window, its client
+//                       area and the line that stands for it once ended; the list's edit field
+//                       and button; the message, its title, its text and its OK
 
 #include "form/form_state.h"
+#include "web/combo_box.h"
+#include "web/message_box.h"
+#include "web/window_markup.h"
 
 #include <iostream>
 #include <set>
@@ -60,10 +66,9 @@ std::string spokenName(const layout::Control &control)
 // The access keys from the menu bar down to `entry`.
 std::string accessPath(const layout::MenuEntry &entry)
 {
-    std::string keys(1, layout::accessLetter(entry.caption));
-    if (entry.parent == layout::kMenuBar)
-        return keys;
-    return accessPath(layout::kMenu[entry.parent]) + keys;
+    const std::string keys(1, layout::accessLetter(entry.caption));
+    const layout::MenuEntry *parent = layout::parentOf(entry);
+    return parent == nullptr ? keys : accessPath(*parent) + keys;
 }
 
 } // namespace
@@ -104,4 +109,19 @@ int main()
     }
     for (const std::string &face : faces)
         std::cout << face << '\n';
+    using page::ComboBox;
+    using page::MessageBox;
+    const std::string_view list = fieldInfo(Field::vexlist).name;
+    for (const auto &[part, id] : std::initializer_list<std::pair<std::string_view, std::string>> {
+             {"window", std::string(page::kWindowId)},
+             {"client", std::string(page::kClientId)},
+             {"ended", std::string(page::kEndedId)},
+             {"list-edit", ComboBox::editId(list)},
+             {"list-button", ComboBox::buttonId(list)},
+             {"message", std::string(MessageBox::kId)},
+             {"message-title", std::string(MessageBox::kTitleId)},
+             {"message-text", std::string(MessageBox::kTextId)},
+             {"message-ok", std::string(MessageBox::kOkId)},
+         })
+        std::cout << "id\t" << part << '\t' << id << '\n';
 }
