@@ -18,8 +18,8 @@ constexpr int kItemsAPage = 10; // what the popup shows at once
 
 // The edit field fills the list but for its button, a square at the right; a finger's button on
 // a phone is 46 px wide, over the list's frame.
-const html::StyleSheet ComboBox::kStyle = {
-    R"css(
+constinit const html::StyleSheet ComboBox::kStyle = {
+    .everywhere = R"css(
 .combo { overflow: visible; border: 1px solid var(--frame); border-radius: 2px; }
 .combo input { position: absolute; left: 0; top: 0; bottom: 0; right: 19px; box-sizing: border-box;
   width: calc(100% - 19px); height: 100%; margin: 0; padding: 0 4px; border: 0;
@@ -37,8 +37,7 @@ const html::StyleSheet ComboBox::kStyle = {
 .items li.active, .items li:hover { background: var(--highlight); color: var(--highlighted-text); }
 @media (pointer: coarse) { .items li { line-height: 28px; } }
 )css",
-    "",
-    R"css(
+    .phone = R"css(
 .combo { height: 44px; }
 .combo input { right: 45px; width: calc(100% - 45px); }
 .drop { top: -1px; right: -1px; width: 46px; height: calc(100% + 2px); }

@@ -1,7 +1,5 @@
 #include "web/dom_form_state.h"
 
-#include "web/combo_box.h"
-
 using emscripten::val;
 
 namespace vexlet {
@@ -16,9 +14,10 @@ bool holdsText(Field field)
 
 } // namespace
 
-DomFormState::DomFormState(const std::vector<val> &elements, val options)
+DomFormState::DomFormState(const std::vector<val> &elements, val options, ItemMarkup itemMarkup)
     : m_elements(elements)
     , m_options(std::move(options))
+    , m_itemMarkup(itemMarkup)
 {
 }
 
@@ -56,7 +55,7 @@ void DomFormState::appendItems(std::span<const std::string_view> items)
     std::string markup;
     int position = itemCount();
     for (std::string_view item : items)
-        markup += page::ComboBox::itemMarkup(fieldInfo(Field::vexlist).name, position++, item);
+        markup += m_itemMarkup(fieldInfo(Field::vexlist).name, position++, item);
     m_options.call<void>("insertAdjacentHTML", std::string("beforeend"), markup);
     if (m_current < 0 && !items.empty())
         m_current = 0;

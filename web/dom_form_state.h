@@ -14,6 +14,8 @@
 #include <emscripten/val.h>
 #include <optional>
 #include <span>
+#include <string>
+#include <string_view>
 #include <vector>
 
 namespace vexlet {
@@ -21,9 +23,13 @@ namespace vexlet {
 class DomFormState final : public FormState
 {
 public:
+    // The markup of one item of a list's popup, the list's to write.
+    using ItemMarkup = std::string (*)(std::string_view list, int position, std::string_view text);
+
     // `elements` holds the element of each field, indexed by Field; `options` the species
-    // list's popup, whose children are its items.
-    DomFormState(const std::vector<emscripten::val> &elements, emscripten::val options);
+    // list's popup, whose children are its items, written by `itemMarkup`.
+    DomFormState(const std::vector<emscripten::val> &elements, emscripten::val options,
+                 ItemMarkup itemMarkup);
 
     [[nodiscard]] std::string text(Field field) const override;
     void setText(Field field, std::string_view text) override;
@@ -58,6 +64,7 @@ private:
 
     std::vector<emscripten::val> m_elements; // one per field, in Field order
     emscripten::val m_options;
+    ItemMarkup m_itemMarkup;
     std::int16_t m_position = -1;
     int m_current = -1;
     bool m_holding = false;

@@ -9,13 +9,13 @@
 
 namespace vexlet::html {
 
-// A control's style sheet, in the three places of the page's: rules for every layout, then
+// A pattern's style sheet, in the three places of the page's: rules for every layout, then
 // those for the window at its designed size, and those for a phone.
 struct StyleSheet
 {
-    std::string_view everywhere;
-    std::string_view window;
-    std::string_view phone;
+    std::string_view everywhere {};
+    std::string_view window {};
+    std::string_view phone {};
 };
 
 // Text for markup: the five characters that HTML gives a meaning, escaped.

@@ -2,7 +2,6 @@
 
 #include "web/dom.h"
 
-#include <algorithm>
 #include <cctype>
 
 using emscripten::val;
@@ -80,7 +79,8 @@ html::Element menuElement(std::size_t menu, html::Element list)
             .set("tabindex", "-1");
         if (menu == kMenuBar) {
             std::string shortcut = "Alt+";
-            shortcut += static_cast<char>(std::toupper(layout::accessLetter(entry.caption)));
+            shortcut += static_cast<char>(
+                std::toupper(static_cast<unsigned char>(layout::accessLetter(entry.caption))));
             item.set("aria-keyshortcuts", &entry == &kMenu.front() ? shortcut + " F10" : shortcut);
         }
         html::Element holder("li");
@@ -109,8 +109,8 @@ html::Element menuElement(std::size_t menu, html::Element list)
 
 // Menus drop below the bar and open their submenus to their right; a finger's entries are 44 px
 // high on a phone, and roomier on any touch screen.
-const html::StyleSheet MenuBar::kStyle = {
-    R"css(
+constinit const html::StyleSheet MenuBar::kStyle = {
+    .everywhere = R"css(
 .menubar, .menu { margin: 0; padding: 0; list-style: none; }
 .menubar { display: flex; align-items: stretch; }
 .menubar li { position: relative; }
@@ -128,11 +128,11 @@ const html::StyleSheet MenuBar::kStyle = {
   border-right: 0; }
 @media (pointer: coarse) { .menuitem { padding: 8px 24px; } }
 )css",
-    R"css(
+    .window = R"css(
 .menubar { height: 22px; }
 )css",
-    R"css(
-.menubar { font-size: 14px; height: 44px; }
+    .phone = R"css(
+.menubar { height: 44px; }
 .menutitle { padding: 0 16px; line-height: 44px; }
 .menuitem { padding: 0 24px; line-height: 44px; }
 )css",

@@ -10,8 +10,8 @@ namespace vexlet::page {
 
 // A title bar over an information icon and the text, and OK below, in the window's colours; a
 // phone's OK is a finger's target.
-const html::StyleSheet MessageBox::kStyle = {
-    R"css(
+constinit const html::StyleSheet MessageBox::kStyle = {
+    .everywhere = R"css(
 dialog { padding: 0; border: 1px solid var(--shadow); background: var(--face); color: var(--text);
   min-width: 240px; max-width: min(440px, calc(100vw - 32px)); }
 dialog::backdrop { background: transparent; }
@@ -26,9 +26,7 @@ dialog button { display: block; margin: 10px auto 12px; min-width: 80px; height:
   border: 1px solid var(--frame); border-radius: 2px; background: var(--raised);
   font: inherit; }
 )css",
-    "",
-    R"css(
-dialog { font-size: 14px; }
+    .phone = R"css(
 dialog button { height: 44px; min-width: 96px; }
 )css",
 };

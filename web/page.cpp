@@ -35,8 +35,8 @@ void Page::start(val self)
     for (const FieldInfo &info : kFieldTable)
         fields.push_back(page::elementById(page::fieldElementId(info.field)));
     const std::string_view list = fieldInfo(Field::vexlist).name;
-    m_form
-        = std::make_unique<DomFormState>(fields, page::elementById(page::ComboBox::popupId(list)));
+    m_form = std::make_unique<DomFormState>(
+        fields, page::elementById(page::ComboBox::popupId(list)), &page::ComboBox::itemMarkup);
     m_list.emplace(list, *m_form);
     m_menus.emplace([this](const layout::MenuEntry &entry) { run(entry); });
     m_message.emplace();
@@ -147,6 +147,8 @@ void Page::endProgram()
 
 } // namespace vexlet
 
+// The page's every binding, the menu bar's too: the pattern files are linked into the programs
+// that write the page's markup at build time as well, which bind nothing.
 EMSCRIPTEN_BINDINGS(page)
 {
     emscripten::class_<vexlet::Page>("Page")

@@ -5,8 +5,8 @@
 // when that happens stays as it is; the next visit shows the new version.
 //
 // The site may share its origin with other apps, so the worker touches only caches of its own:
-// their names begin with its prefix, which holds the scope it serves.
-const prefix = `vexlet-finder ${self.registration.scope} `;
+// their names begin with its prefix, the package's name and the scope it serves.
+const prefix = `{{package}} ${self.registration.scope} `;
 const current = prefix + "{{version}}";
 // Each file it keeps, with the SHA-256 of the bytes this version was built with.
 const files = {{files}};

@@ -18,6 +18,22 @@ namespace {
 using html::Element;
 using layout::ControlKind;
 
+// The page's own ids are no control's, line's or menu entry's name, which are ids too.
+static_assert(
+    [] {
+        for (std::string_view id : {kWindowId, kClientId, kEndedId, MenuBar::kId, MessageBox::kId,
+                                    MessageBox::kTitleId, MessageBox::kTextId, MessageBox::kOkId}) {
+            const auto named = [id](const auto &table) {
+                return std::any_of(table.begin(), table.end(),
+                                   [id](const auto &row) { return row.name == id; });
+            };
+            if (named(layout::kControls) || named(layout::kLines) || named(layout::kMenu))
+                return false;
+        }
+        return true;
+    }(),
+    "an id of the page's is a control's, line's or menu entry's name");
+
 // Every option button of the window is in one group, as in the window's one container.
 constexpr std::string_view kOptionGroup = "options";
 
@@ -189,6 +205,7 @@ std::string windowMarkup()
     std::sort(inKeyboardOrder.begin(), inKeyboardOrder.end(),
               [](const auto *a, const auto *b) { return a->tab < b->tab; });
     Element client("div");
+    // The form's own font, which its separator lines carry, as on the desktop.
     client.set("id", kClientId).set("class", "client " + fontClass(layout::FontKey::D));
     for (const layout::Control *control : inKeyboardOrder)
         client.append(controlMarkup(*control));

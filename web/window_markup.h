@@ -25,10 +25,10 @@ inline constexpr std::string_view kEndedId = "ended";
 // field's control.
 [[nodiscard]] std::string fieldElementId(Field field);
 
-// The window: the menu bar, then the client area. Its look is in three style sheets: what
-// every layout shares (fonts, the value displays' colours; the page's own text, the menus and
-// the message, in the toolkit's font as on the desktop), and each control's place in the
-// window and on a phone (phone_layout.h).
+// The window: the menu bar, then the client area. Its look is in three style sheets, each
+// opening with the patterns' rules for it: what every layout shares (fonts, the value displays'
+// colours; the page's own text, the menus and the message, in the toolkit's font as on the
+// desktop), and each control's place in the window and on a phone (phone_layout.h).
 [[nodiscard]] std::string windowMarkup();
 [[nodiscard]] std::string windowLookStyle();
 [[nodiscard]] std::string windowPlaceStyle();

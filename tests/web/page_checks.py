@@ -25,7 +25,7 @@ import threading
 
 import engines
 from page_drive import HELPERS, Page, Table, start_browser
-from page_keys import STATE, press
+from page_keys import STATE, press, target_of
 
 ROLES = {"textbox": "textbox", "combobox": "combobox", "button": "button",
          "checkbox": "checkbox", "option": "radio", "line": "separator"}
@@ -196,12 +196,12 @@ return [document.documentElement.scrollWidth - document.documentElement.clientWi
 # not in its edit field, which would raise the screen's keyboard), the list open, the open menus,
 # the message shown and the list's picked item.
 TOUCHES = [
-    ("list's button", "#vexlist button", "list-button", True, [], False, -1),
-    ("item 26", "#vexlist [role=option]:nth-child(27)", "list-button", False, [], False, 26),
-    ("Calculate", "#calculate", "calculate", False, [], False, 26),
-    ("File", "#file", "file", False, ["file"], False, 26),
-    ("Experience", "#experience", "experience", False, ["file", "experience"], False, 26),
-    ("Medium Growth", "#medium", "message-ok", False, [], True, 26),
+    ("list's button", "list-button", "list-button", True, [], False, -1),
+    ("item 26", "item 26", "list-button", False, [], False, 26),
+    ("Calculate", "calculate", "calculate", False, [], False, 26),
+    ("File", "file", "file", False, ["file"], False, 26),
+    ("Experience", "experience", "experience", False, ["file", "experience"], False, 26),
+    ("Medium Growth", "medium", "message-ok", False, [], True, 26),
     ("OK", "message-ok", "calculate", False, [], False, 26),
 ]
 
@@ -211,7 +211,7 @@ def check_touch(browser, table):
     from the menus, by taps alone; checks every step's focus and state, and the values."""
     list_name = table.fields[0]
     for what, target, *expected in TOUCHES:
-        browser.tap_on(target if target.startswith("#") else "#" + table.ids[target])
+        browser.tap_on(target_of(table, target))
         got = browser.script(STATE, list_name, table.ids)
         if got[:5] != expected or not got[5]:
             fail(f"at 360 px a tap on {what} gives {got}, not {expected}")

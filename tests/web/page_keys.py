@@ -95,23 +95,21 @@ def press(browser, keys):
     browser.press(*keys.split())
 
 
-def click(browser, table, what):
-    list_name, ids = table.fields[0], table.ids
-    if what == "drop":
-        target = f"#{list_name} button"
-    elif what.startswith("item "):
-        target = f"#{list_name} [role=option]:nth-child({int(what.split()[1]) + 1})"
-    elif what == "outside":  # a caption that labels nothing, clear of the open list
-        target = "#Label22"
-    else:
-        target = "#" + ids.get(what, what)
-    browser.click_on(target)
+def target_of(table, what):
+    """The selector of what a step clicks or taps: "drop" (the list's button), "item N",
+    "outside", or a NAME."""
+    if what.startswith("item "):
+        return f"#{table.fields[0]} [role=option]:nth-child({int(what.split()[1]) + 1})"
+    if what == "outside":  # a caption that labels nothing, clear of the open list
+        return "#Label22"
+    what = "list-button" if what == "drop" else what
+    return "#" + table.ids.get(what, what)
 
 
 def step(browser, table, what):
     kind, _, rest = what.partition(" ")
     if kind == "click":
-        click(browser, table, rest)
+        browser.click_on(target_of(table, rest))
     elif kind == "wheel":
         x, y = browser.script(CENTRE, f"#{table.fields[0]} input")
         browser.wheel(x, y, 120 if rest == "sideways" else 0, 0 if rest == "sideways" else 120)

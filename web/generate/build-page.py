@@ -12,7 +12,7 @@ manifest, the worker and the icons, rendered from the program's icon.
 usage: build-page.py --template T --script S --wasm W --title TITLE --node NODE
                      --table LAYOUT-TABLE --parts PAGE-PARTS --output PAGE
                      [--site DIR --worker W --icon SVG --name NAME --short-name SHORT
-                      --description TEXT]
+                      --description TEXT --package PACKAGE]
 """
 
 import argparse
@@ -177,7 +177,8 @@ def write_site(arguments, template, values):
     version = hashlib.sha256(b"".join(files[name] for name in sorted(files))
                              + template.encode()).hexdigest()[:16]
     digests = {name: hashlib.sha256(files[name]).hexdigest() for name in sorted(files)}
-    worker = filled(template, {"version": version, "files": json.dumps(digests, indent=2)},
+    worker = filled(template, {"package": arguments.package, "version": version,
+                               "files": json.dumps(digests, indent=2)},
                     "the worker")
     files["service-worker.js"] = worker.encode()
     for name, data in files.items():
@@ -189,7 +190,7 @@ def main():
     parser = argparse.ArgumentParser()
     for option in ("template", "script", "wasm", "title", "node", "table", "parts", "output"):
         parser.add_argument("--" + option, required=True)
-    for option in ("site", "worker", "icon", "name", "short-name", "description"):
+    for option in ("site", "worker", "icon", "name", "short-name", "description", "package"):
         parser.add_argument("--" + option)
     arguments = parser.parse_args()
 
@@ -204,8 +205,11 @@ def main():
     notices, rules = font_faces(table)
     values = {"title": html.escape(arguments.title), "font-notices": html.escape(notices),
               "fonts": rules, "window-width": width, "phone-width": f"{int(width) - 1}.98"}
-    values["window-id"] = next(line.split("\t")[2] for line in table.splitlines()
-                               if line.startswith("id\twindow\t"))
+    window_id = [line.split("\t")[2] for line in table.splitlines()
+                 if line.startswith("id\twindow\t")]
+    if not window_id:
+        sys.exit("build-page.py: the layout table names no window id")
+    values["window-id"] = window_id[0]
     for part in ("look", "window", "phone", "markup", "message"):
         values[part] = run(arguments.parts, part).strip()
     with open(arguments.script, encoding="utf-8") as file:
