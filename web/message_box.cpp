@@ -75,9 +75,11 @@ bool MessageBox::onClick(const val &event)
     return true;
 }
 
+// A close event that comes while the dialog shows is that of an earlier message, closed by a
+// click: a busy browser may deliver it only once the next message shows.
 bool MessageBox::onClosed()
 {
-    if (!m_shown)
+    if (!m_shown || m_dialog["open"].as<bool>())
         return false;
     m_shown = false;
     restoreFocus(m_returnFocus);

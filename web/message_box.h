@@ -29,7 +29,8 @@ public:
     void show(std::string_view title, std::string_view prompt);
     // A click; whether it was on OK, which closes the message.
     bool onClick(const emscripten::val &event);
-    // The message has closed, by OK or Escape: true once for each time it was shown.
+    // The message has closed, by OK or Escape: true once for each time it was shown, and not
+    // while a message shows.
     bool onClosed();
 
     [[nodiscard]] bool isOpen() const { return m_shown; }
