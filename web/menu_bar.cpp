@@ -164,16 +164,20 @@ void MenuBar::listen(const val &self) const
 void MenuBar::handleEvent(val event)
 {
     const std::string type = event["type"].as<std::string>();
-    const MenuEntry *entry = entryAt(event["target"]);
     if (type == "mousedown") {
         onPress(event);
-    } else if (type == "focusout") {
+        return;
+    }
+    if (type == "focusout") {
         const val next = event["relatedTarget"];
         if (m_open != nullptr && (next.isNull() || !contains(m_bar, next)))
             showOpen(nullptr);
-    } else if (entry == nullptr) {
         return;
-    } else if (type == "keydown" && onKey(event, *entry)) {
+    }
+    const MenuEntry *entry = entryAt(event["target"]);
+    if (entry == nullptr)
+        return;
+    if (type == "keydown" && onKey(event, *entry)) {
         event.call<void>("preventDefault");
         event.call<void>("stopPropagation");
     } else if (type == "click" && entry->action != MenuAction::submenu) {

@@ -117,7 +117,7 @@ std::string phonePlaceStyle()
     std::string style = patternStyle(&html::StyleSheet::phone)
         + ".client{grid-template-columns:" + std::string(kColumnTracks) + "}";
     for (const layout::FontKey key : layout::kFontKeys) {
-        const double pixels = layout::fontInfo(key).points * 96 / 72;
+        const double pixels = fontPixels(layout::fontInfo(key));
         const int size = key == kSmallerFont ? kSmallerFontPixels
             : pixels < kSmallestTextPixels   ? kSmallestTextPixels
                                              : 0;

@@ -21,11 +21,10 @@ using layout::ControlKind;
 // The page's own ids are no control's, line's or menu entry's name, which are ids too.
 static_assert(
     [] {
-        for (std::string_view id : {kWindowId, kClientId, kEndedId, MenuBar::kId, MessageBox::kId,
-                                    MessageBox::kTitleId, MessageBox::kTextId, MessageBox::kOkId}) {
-            const auto named = [id](const auto &table) {
+        for (const PartId &part : kPartIds) {
+            const auto named = [&part](const auto &table) {
                 return std::any_of(table.begin(), table.end(),
-                                   [id](const auto &row) { return row.name == id; });
+                                   [&part](const auto &row) { return row.name == part.id; });
             };
             if (named(layout::kControls) || named(layout::kLines) || named(layout::kMenu))
                 return false;
@@ -47,9 +46,8 @@ std::string pixels(int twips)
 
 std::string fontDeclaration(const layout::FontInfo &info)
 {
-    return "font:" + std::to_string(info.weight) + " " + formatNumber(info.points * 96 / 72)
-        + "px '" + std::string(info.family) + "', '" + std::string(info.lookAlike.family)
-        + "', sans-serif;";
+    return "font:" + std::to_string(info.weight) + " " + formatNumber(fontPixels(info)) + "px '"
+        + std::string(info.family) + "', '" + std::string(info.lookAlike.family) + "', sans-serif;";
 }
 
 std::string fontStyle(layout::FontKey key)

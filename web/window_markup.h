@@ -7,7 +7,10 @@
 
 #include "form/window_layout.h"
 #include "web/html.h"
+#include "web/menu_bar.h"
+#include "web/message_box.h"
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -19,8 +22,31 @@ inline constexpr std::string_view kClientId = "client";
 // The line that stands for the window once the program has ended.
 inline constexpr std::string_view kEndedId = "ended";
 
+// The ids of the page's own parts, but for the list's, which are its name's: each with the name
+// the page's tests know it by. No control, line or menu entry has one of them as its name.
+struct PartId
+{
+    std::string_view part;
+    std::string_view id;
+};
+inline constexpr std::array<PartId, 8> kPartIds = {{
+    {"window", kWindowId},
+    {"client", kClientId},
+    {"ended", kEndedId},
+    {"menubar", MenuBar::kId},
+    {"message", MessageBox::kId},
+    {"message-title", MessageBox::kTitleId},
+    {"message-text", MessageBox::kTextId},
+    {"message-ok", MessageBox::kOkId},
+}};
+
 // The class that gives a control one of the window's fonts.
 [[nodiscard]] std::string fontClass(layout::FontKey key);
+// A font's size in CSS pixels: its points, at 96 pixels an inch.
+[[nodiscard]] constexpr double fontPixels(const layout::FontInfo &info)
+{
+    return info.points * 96 / 72;
+}
 // The element that holds a field and takes the focus for it: a list's edit field, else the
 // field's control.
 [[nodiscard]] std::string fieldElementId(Field field);

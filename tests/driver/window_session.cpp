@@ -176,12 +176,11 @@ private:
     // Alt and a menu's access key open it from the menu bar; the access keys walk on from there.
     void chooseMenuEntry(const layout::MenuEntry &entry)
     {
-        if (entry.parent == layout::kMenuBar) {
-            QTest::keyClick(&m_window, accessKeyOf(entry.caption), Qt::AltModifier);
+        if (const layout::MenuEntry *parent = layout::parentOf(entry)) {
+            chooseMenuEntry(*parent);
+            QTest::keyClick(widget<QMenu>(parent->name), accessKeyOf(entry.caption));
         } else {
-            const layout::MenuEntry &parent = layout::kMenu[entry.parent];
-            chooseMenuEntry(parent);
-            QTest::keyClick(widget<QMenu>(parent.name), accessKeyOf(entry.caption));
+            QTest::keyClick(&m_window, accessKeyOf(entry.caption), Qt::AltModifier);
         }
         settle();
     }

@@ -10,8 +10,8 @@ usage: page_audit.py PAGE LAYOUT-TABLE-COMMAND...
 import os
 import sys
 
-from page_drive import Page, Table, start_browser
-from page_keys import press, target_of
+from page_drive import Page, Table, start_browser, target_of
+from page_keys import press
 
 AXE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "node_modules", "axe-core",
                    "axe.min.js")

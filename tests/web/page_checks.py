@@ -24,8 +24,8 @@ import sys
 import threading
 
 import engines
-from page_drive import HELPERS, Page, Table, start_browser
-from page_keys import STATE, press, target_of
+from page_drive import HELPERS, Page, Table, start_browser, target_of
+from page_keys import STATE, press
 
 ROLES = {"textbox": "textbox", "combobox": "combobox", "button": "button",
          "checkbox": "checkbox", "option": "radio", "line": "separator"}
@@ -308,8 +308,7 @@ def main():
     browser = start_browser(page_path)
     try:
         page = Page(browser, table)
-        browser.script(HELPERS + "focusable(document.getElementById(arguments[0])).focus()",
-                       table.fields[0])
+        page.focus(table.fields[0])
         browser.press(*["ArrowDown"] * 29)
         page.play("level", "37", sys.stdout)
         browser.click_on("#calculate")

@@ -120,16 +120,32 @@ class Table:
         self.ids = {r[1]: r[2] for r in records if r[0] == "id"}
 
 
+def load_page(browser, page):
+    """Loads the page, a path or an address, and waits until it is ready."""
+    browser.load(page if "://" in page else "file://" + os.path.abspath(page))
+    engines.wait_for(f"{page} to get ready", lambda: browser.script(IS_READY))
+
+
 def start_browser(page, width=600, height=700, phone=None, **options):
     """The page in the engine VEXLET_ENGINE names, once it is ready."""
     browser = engines.start(width, height, phone, **options)
     try:
-        browser.load(page if "://" in page else "file://" + os.path.abspath(page))
-        engines.wait_for("the page to get ready", lambda: browser.script(IS_READY))
+        load_page(browser, page)
     except BaseException:
         browser.quit()
         raise
     return browser
+
+
+def target_of(table, what):
+    """The selector of what a step clicks or taps: "drop" (the list's button), "item N",
+    "outside", or a NAME."""
+    if what.startswith("item "):
+        return f"#{table.fields[0]} [role=option]:nth-child({int(what.split()[1]) + 1})"
+    if what == "outside":  # a caption that labels nothing, clear of the open list
+        return "#Label22"
+    what = "list-button" if what == "drop" else what
+    return "#" + table.ids.get(what, what)
 
 
 def typeable(text):
@@ -144,19 +160,11 @@ class Page:
         self.browser = browser
         self.table = table
         self.ended = False
-        self.limits = {}
 
     def type_into(self, name, text):
         """Select all, delete, then type what still fits: ASCII by key presses, any other
         character through the input method."""
-        limit = self.limits.get(name)
-        if limit is None:
-            limit = self.limits[name] = self.browser.script(
-                HELPERS + "const e = focusable(document.getElementById(arguments[0]));"
-                "e.focus(); return e.maxLength", name)
-        else:
-            self.browser.script(
-                HELPERS + "focusable(document.getElementById(arguments[0])).focus()", name)
+        limit = self.focus(name)
         keys = ["Ctrl+a", "Backspace"]
         length = 0
         for character in typeable(text):
@@ -173,15 +181,21 @@ class Page:
         if keys:
             self.browser.press(*keys)
 
+    def focus(self, name):
+        """Puts the focus on the element that holds the control's field; gives its limit of
+        characters (negative for none)."""
+        return self.browser.script(
+            HELPERS + "const e = focusable(document.getElementById(arguments[0]));"
+            "e.focus(); return e.maxLength", name)
+
     def list_name(self):
         return self.table.fields[0]
 
     def pick(self, position):
         """Opens the list with its button, scrolls it to the item as a user would, and clicks
         the item."""
-        combo = "#" + self.list_name()
-        self.browser.click_on(combo + " button")
-        self.browser.click_on(f"{combo} [role=option]:nth-child({position + 1})")
+        self.browser.click_on(target_of(self.table, "drop"))
+        self.browser.click_on(target_of(self.table, f"item {position}"))
 
     def click(self, command, out):
         keys = self.table.commands[command]

@@ -13,7 +13,7 @@ usage: page_keys.py PAGE LAYOUT-TABLE-COMMAND...
 import sys
 
 from engines import CENTRE
-from page_drive import HELPERS, Table, start_browser
+from page_drive import HELPERS, Table, start_browser, target_of
 
 EDIT = "list-edit"
 OPEN, CLOSED = True, False
@@ -98,17 +98,6 @@ target.dispatchEvent(new Kind(type, Object.assign({bubbles: true, cancelable: tr
 
 def press(browser, keys):
     browser.press(*keys.split())
-
-
-def target_of(table, what):
-    """The selector of what a step clicks or taps: "drop" (the list's button), "item N",
-    "outside", or a NAME."""
-    if what.startswith("item "):
-        return f"#{table.fields[0]} [role=option]:nth-child({int(what.split()[1]) + 1})"
-    if what == "outside":  # a caption that labels nothing, clear of the open list
-        return "#Label22"
-    what = "list-button" if what == "drop" else what
-    return "#" + table.ids.get(what, what)
 
 
 def step(browser, table, what):

@@ -19,7 +19,7 @@ import sys
 import tempfile
 
 from page_checks import check_console, check_policy, fail, serve
-from page_drive import IS_READY, Page, Table, start_browser
+from page_drive import Page, Table, load_page, start_browser
 from engines import wait_for
 
 # The names of the caches of the origin, once no worker is still installing.
@@ -58,11 +58,6 @@ READ_OTHER_APP = """
 return caches.open(arguments[0]).then(cache => cache.match(arguments[1]))
   .then(kept => kept ? kept.text() : null);"""
 NEW_VERSION = "<!-- a new version -->"
-
-
-def load(browser, url):
-    browser.load(url)
-    wait_for(f"{url} to get ready", lambda: browser.script(IS_READY))
 
 
 def calculate(page, table):
@@ -116,7 +111,7 @@ def main():
         # Offline: the server stopped, so that the worker's own requests fail too.
         server.shutdown()
         server.server_close()
-        load(browser, url)
+        load_page(browser, url)
         offline = calculate(page, table)
         if offline != online:
             fail(f"with the server stopped a Calculate shows {offline}, online {online}")
@@ -129,12 +124,12 @@ def main():
         browser.errors()  # the visit's failure, as it should fail, is in the console
         print(f"with the server stopped, {OTHER_APP[0]}'s file is not answered")
         server = serve(folder, port)
-        load(browser, url)
+        load_page(browser, url)
 
         kept = browser.script(KEPT)
         new_version(site, folder, named=False)
         state = browser.script(UPDATE)
-        load(browser, url)
+        load_page(browser, url)
         if state != "redundant" or browser.script(KEPT) != kept \
                 or NEW_VERSION in browser.script("return document.head.innerHTML"):
             fail(f"a new version whose page is not the one its worker names came to {state}")
@@ -142,7 +137,7 @@ def main():
 
         new_version(site, folder, named=True)
         for loads in range(1, 4):
-            load(browser, url)
+            load_page(browser, url)
             if NEW_VERSION in browser.script("return document.head.innerHTML"):
                 break
             wait_for("the new worker", lambda: browser.script(KEPT) != kept)

@@ -17,6 +17,7 @@ usage: build-page.py --template T --script S --wasm W --title TITLE --node NODE
 
 import argparse
 import base64
+import functools
 import hashlib
 import html
 import io
@@ -34,19 +35,26 @@ PLACEHOLDER = re.compile(r"{{(.*?)}}")
 FONTCONFIG_WEIGHTS = {400: 80, 700: 200}
 
 
-def font_file(family, weight, package):
-    """The file of a family at a weight, upright and of normal width, among the files of the
-    Debian package that the layout table names for it, not the one fontconfig's configuration
-    would choose, which may be a font the user installed. Where the package has no file of that
-    weight, the nearest lighter or heavier one."""
+@functools.cache
+def package_faces(package):
+    """What fontconfig reads of each font file of a Debian package, a line each: families,
+    weight, slant, width and file."""
     listed = subprocess.run(["dpkg", "-L", package], capture_output=True, text=True)
     files = [path for path in listed.stdout.splitlines() if path.endswith((".ttf", ".otf"))]
     if listed.returncode != 0 or not files:
         sys.exit(f"build-page.py: the font package {package} is not installed "
                  "(tools/install-deps.sh web)")
     described = "%{family}\t%{weight}\t%{slant}\t%{width}\t%{file}\n"
-    scanned = subprocess.run(["fc-scan", "-f", described, *sorted(files)],
-                             capture_output=True, text=True, check=True).stdout
+    return subprocess.run(["fc-scan", "-f", described, *sorted(files)],
+                          capture_output=True, text=True, check=True).stdout
+
+
+def font_file(family, weight, package):
+    """The file of a family at a weight, upright and of normal width, among the files of the
+    Debian package that the layout table names for it, not the one fontconfig's configuration
+    would choose, which may be a font the user installed. Where the package has no file of that
+    weight, the nearest lighter or heavier one."""
+    scanned = package_faces(package)
     faces = sorted((abs(int(found) - FONTCONFIG_WEIGHTS[weight]), int(found), path)
                    for families, found, slant, width, path in
                    (line.split("\t") for line in scanned.splitlines())

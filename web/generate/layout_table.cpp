@@ -12,12 +12,11 @@
 //   font FAMILY WEIGHT PACKAGE LICENCE
 //                       the look-alike faces the window's fonts need
 //   id PART ID          the ids of the page's parts that are no control: the window, its client
-//                       area and the line that stands for it once ended; the list's edit field
-//                       and button; the message, its title, its text and its OK
+//                       area and the line that stands for it once ended; the menu bar; the
+//                       message, its title, its text and its OK; the list's edit field and button
 
 #include "form/form_state.h"
 #include "web/combo_box.h"
-#include "web/message_box.h"
 #include "web/window_markup.h"
 
 #include <iostream>
@@ -109,19 +108,9 @@ int main()
     }
     for (const std::string &face : faces)
         std::cout << face << '\n';
-    using page::ComboBox;
-    using page::MessageBox;
+    for (const page::PartId &part : page::kPartIds)
+        std::cout << "id\t" << part.part << '\t' << part.id << '\n';
     const std::string_view list = fieldInfo(Field::vexlist).name;
-    for (const auto &[part, id] : std::initializer_list<std::pair<std::string_view, std::string>> {
-             {"window", std::string(page::kWindowId)},
-             {"client", std::string(page::kClientId)},
-             {"ended", std::string(page::kEndedId)},
-             {"list-edit", ComboBox::editId(list)},
-             {"list-button", ComboBox::buttonId(list)},
-             {"message", std::string(MessageBox::kId)},
-             {"message-title", std::string(MessageBox::kTitleId)},
-             {"message-text", std::string(MessageBox::kTextId)},
-             {"message-ok", std::string(MessageBox::kOkId)},
-         })
-        std::cout << "id\t" << part << '\t' << id << '\n';
+    std::cout << "id\tlist-edit\t" << page::ComboBox::editId(list) << '\n';
+    std::cout << "id\tlist-button\t" << page::ComboBox::buttonId(list) << '\n';
 }
