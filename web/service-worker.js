@@ -4,8 +4,9 @@
 // name, so this worker is replaced, keeps the new files and drops the old. The page in view
 // when that happens stays as it is; the next visit shows the new version.
 //
-// The site may share its origin with other apps, so the worker touches only caches of its own:
-// their names begin with its prefix, the package's name and the scope it serves.
+// The site may share its origin with other apps, and with other copies of itself under other
+// paths, so the worker touches only caches of its own: their names begin with its prefix, the
+// package's name and the scope it serves.
 const prefix = `{{package}} ${self.registration.scope} `;
 const current = prefix + "{{version}}";
 // Each file it keeps, with the SHA-256 of the bytes this version was built with.
@@ -15,20 +16,24 @@ const hex = (digest) => [...new Uint8Array(digest)]
   .map((byte) => byte.toString(16).padStart(2, "0")).join("");
 
 // Every file, each checked against its digest; a file that is not the one built fails the
-// install, which the browser tries again later, and leaves no cache behind.
+// install, which the browser tries again later, and leaves no cache behind. What is kept is the
+// bytes and their type under the file's own name, never the response as it came: a host may
+// answer a name by a redirect (index.html to ./), and a browser refuses a redirected response
+// as the answer to a visit.
 async function keepFiles() {
   const cache = await caches.open(current);
   try {
     for (const [name, digest] of Object.entries(files)) {
       // Past the browser's own cache, which may still hold the files of the version before.
       const response = await fetch(new Request(name, { cache: "reload" }));
-      const kept = response.clone();
       const bytes = await response.arrayBuffer();
       if (!response.ok || hex(await crypto.subtle.digest("SHA-256", bytes)) !== digest)
         throw new Error(`${name} is not the file this version was built with`);
-      // The page answers at the site's own address too: the same response, fetched once.
-      if (name === "index.html") await cache.put("./", kept.clone());
-      await cache.put(name, kept);
+      const type = response.headers.get("Content-Type");
+      const kept = () => new Response(bytes, type ? { headers: { "Content-Type": type } } : {});
+      // The page answers at the site's own address too.
+      if (name === "index.html") await cache.put("./", kept());
+      await cache.put(name, kept());
     }
   } catch (error) {
     await caches.delete(current);
@@ -40,9 +45,7 @@ self.addEventListener("install", (event) => {
   event.waitUntil(keepFiles().then(() => self.skipWaiting()));
 });
 
-// Older versions of its own go; before its names had a prefix, a version was named by 16 hex
-// digits alone.
-const older = (name) => name !== current && (name.startsWith(prefix) || /^[0-9a-f]{16}$/.test(name));
+const older = (name) => name !== current && name.startsWith(prefix);
 
 self.addEventListener("activate", (event) => {
   event.waitUntil(caches.keys()
@@ -50,9 +53,10 @@ self.addEventListener("activate", (event) => {
     .then(() => self.clients.claim()));
 });
 
+// Answers from its own cache, which it only reads (it would create it by opening it); what it
+// does not keep, from the network.
 self.addEventListener("fetch", (event) => {
   if (event.request.method !== "GET") return;
-  event.respondWith(caches.open(current)
-    .then((cache) => cache.match(event.request, { ignoreSearch: true }))
+  event.respondWith(caches.match(event.request, { cacheName: current, ignoreSearch: true })
     .then((kept) => kept || fetch(event.request)));
 });

@@ -6,8 +6,9 @@ layout table names for the window's fonts, each subset to the characters the win
 style sheets by their hashes.
 
 With --site, also the page as an app that installs and works offline, for a web server: the
-same page as index.html with its manifest and the registration of its service worker, the
-manifest, the worker and the icons, rendered from the program's icon.
+same page as index.html with its description, its manifest and the registration of its service
+worker, the manifest, the worker, the icons, rendered from the program's icon, and robots.txt;
+each text file compressed beside it as well.
 
 usage: build-page.py --template T --script S --wasm W --title TITLE --node NODE
                      --table LAYOUT-TABLE --parts PAGE-PARTS --output PAGE
@@ -18,6 +19,7 @@ usage: build-page.py --template T --script S --wasm W --title TITLE --node NODE
 import argparse
 import base64
 import functools
+import gzip
 import hashlib
 import html
 import io
@@ -116,19 +118,43 @@ def hashes(page, tag):
         for code in re.findall(f"<{tag}>(.*?)</{tag}>", page, re.DOTALL))
 
 
-ICONS = [("icon-192.png", 192, "any"), ("icon-512.png", 512, "any"),
-         ("icon-maskable-512.png", 512, "maskable")]
-# What the site adds to the page: its manifest, its icon, and its worker, which the policy
-# allows from the site itself and nowhere else. Its lines follow the title's, where the template
+# The icons: the manifest's, as they are and on a square a mask of any shape leaves whole (the
+# safe zone, a circle of 80 % of the side); and the one a phone's home screen takes, opaque,
+# since it fills what is transparent with black.
+ICONS = [("icon-192.png", 192, "any", None), ("icon-512.png", 512, "any", None),
+         ("icon-maskable-512.png", 512, "maskable", 96)]
+TOUCH_ICON = ("apple-touch-icon.png", 180, None, 18)
+# Search engines may read every page of the site.
+ROBOTS = "User-agent: *\nAllow: /\n"
+# Text files, which the site holds compressed as well where that makes them smaller, for hosts
+# that send them so.
+COMPRESSED = (".html", ".js", ".webmanifest", ".txt")
+# What the site adds to the page: its description for search engines, its manifest, its icons,
+# and its worker, which the policy allows from the site itself and nowhere else. A visit where a
+# worker is already active asks for its new version at once, rather than whenever the browser
+# gets round to it (a visit while one installs would disturb that install in WebKit). A worker
+# that cannot be registered (a first visit offline; an address without its trailing
+# slash, from which the worker's name leads elsewhere) leaves the page as it is, without the
+# offline copy. Its lines follow the title's, where the template
 # holds its place, so that the page alone has no empty line there.
 SITE_HEAD = """
+<meta name="description" content="{description}">
 <link rel="manifest" href="manifest.webmanifest">
 <link rel="icon" href="icon-192.png">
+<link rel="apple-touch-icon" href="apple-touch-icon.png">
 <meta name="theme-color" content="{theme}">
 <script>
-if ("serviceWorker" in navigator) navigator.serviceWorker.register("service-worker.js");
+if ("serviceWorker" in navigator) {{
+  navigator.serviceWorker.register("service-worker.js").then(function (registration) {{
+    if (registration.active) registration.update().catch(function () {{}}); // none offline
+  }}, function (error) {{
+    console.warn(document.title + " will not work offline from this address: " + error.message);
+  }});
+}}
 </script>"""
-SITE_POLICY = "; manifest-src 'self'; img-src 'self'; worker-src 'self'"
+# The page itself asks for nothing, but an auditor run within it (Lighthouse) reads the site's
+# robots.txt from there.
+SITE_POLICY = "; manifest-src 'self'; img-src 'self'; worker-src 'self'; connect-src 'self'"
 
 
 def with_policy(template, values):
@@ -139,19 +165,18 @@ def with_policy(template, values):
                                       "style-hashes": hashes(draft, "style")}, "the template")
 
 
-def maskable_icon(svg_path, theme):
-    """The icon on a square of the window's colour, small enough that a mask of any shape (the
-    safe zone, a circle of 80 % of the side) leaves all of it."""
+def icon_on_square(svg_path, theme, size, margin):
+    """The icon in the middle of an opaque square `size` px wide, of the window's colour, with
+    `margin` px around it."""
     ElementTree.register_namespace("", "http://www.w3.org/2000/svg")
     icon = ElementTree.parse(svg_path).getroot()
-    icon.set("x", "96")
-    icon.set("y", "96")
-    icon.set("width", "320")
-    icon.set("height", "320")
-    square = ElementTree.Element(icon.tag, {"width": "512", "height": "512",
-                                            "viewBox": "0 0 512 512"})
+    for name, value in (("x", margin), ("y", margin), ("width", size - 2 * margin),
+                        ("height", size - 2 * margin)):
+        icon.set(name, str(value))
+    square = ElementTree.Element(icon.tag, {"width": str(size), "height": str(size),
+                                            "viewBox": f"0 0 {size} {size}"})
     ElementTree.SubElement(square, icon.tag.replace("svg", "rect"),
-                           {"width": "512", "height": "512", "fill": theme})
+                           {"width": str(size), "height": str(size), "fill": theme})
     square.append(icon)
     return ElementTree.tostring(square)
 
@@ -163,20 +188,22 @@ def write_site(arguments, template, values):
     if not face:
         sys.exit("build-page.py: the template names no --face colour")
     theme = face[1]
-    site_page = with_policy(template, values | {"site-head": SITE_HEAD.format(theme=theme),
-                                                "site-policy": SITE_POLICY})
-    files = {"index.html": site_page.encode()}
-    for name, size, purpose in ICONS:
-        source = maskable_icon(arguments.icon, theme) if purpose == "maskable" else None
+    head = SITE_HEAD.format(theme=theme, description=html.escape(arguments.description))
+    site_page = with_policy(template, values | {"site-head": head, "site-policy": SITE_POLICY})
+    files = {"index.html": site_page.encode(), "robots.txt": ROBOTS.encode()}
+    for name, size, purpose, margin in (*ICONS, TOUCH_ICON):
+        source = None if margin is None else icon_on_square(arguments.icon, theme, size, margin)
         files[name] = subprocess.run(
             ["rsvg-convert", "--width", str(size), "--height", str(size)]
             + ([] if source else [arguments.icon]),
             input=source, capture_output=True, check=True).stdout
-    manifest = {"name": arguments.name, "short_name": arguments.short_name,
-                "description": arguments.description, "start_url": ".", "scope": ".",
-                "display": "standalone", "background_color": theme, "theme_color": theme,
+    # The app is known by the package's name wherever it is published.
+    manifest = {"id": arguments.package, "name": arguments.name,
+                "short_name": arguments.short_name, "description": arguments.description,
+                "start_url": ".", "scope": ".", "display": "standalone",
+                "background_color": theme, "theme_color": theme,
                 "icons": [{"src": name, "sizes": f"{size}x{size}", "type": "image/png",
-                           "purpose": purpose} for name, size, purpose in ICONS]}
+                           "purpose": purpose} for name, size, purpose, _ in ICONS]}
     files["manifest.webmanifest"] = (json.dumps(manifest, indent=2) + "\n").encode()
     # The worker's version names the files it keeps and the worker itself: a new page or a new
     # worker makes a new version, which never fills the cache the version before answers from.
@@ -189,6 +216,11 @@ def write_site(arguments, template, values):
                                "files": json.dumps(digests, indent=2)},
                     "the worker")
     files["service-worker.js"] = worker.encode()
+    for name in [name for name in files if name.endswith(COMPRESSED)]:
+        # No time or name in the header, so that the same files give the same bytes.
+        packed = gzip.compress(files[name], compresslevel=9, mtime=0)
+        if len(packed) < len(files[name]):
+            files[name + ".gz"] = packed
     for name, data in files.items():
         with open(os.path.join(arguments.site, name), "wb") as file:
             file.write(data)
