@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Every performance figure of docs/PERFORMANCE.md in one run: the core and command benchmarks
-# (medians of 5 repetitions), the start-up comparison with the baseline window, and the page in
-# headless Chromium.
+# (medians of 5 repetitions), the start-up comparison with the baseline window, the page in
+# headless Chromium, and Lighthouse on the site as nginx serves it, three runs.
 #
 # usage: tools/benchmarks.sh [STARTUP-RUNS]
 set -euo pipefail
@@ -17,5 +17,9 @@ build/ci/bench/ui_bench "${options[@]}" 2>/dev/null | grep '_median'
 echo "== start-up"
 tools/startup-bench.sh "${1:-15}"
 echo "== the page"
-page=$(tools/web.sh | head -n 1)
-bench/page_bench.py "$page" 20
+built=$(tools/web.sh)
+bench/page_bench.py "$(head -n 1 <<<"$built")" 20
+echo "== the site on nginx: Lighthouse, three runs"
+for _ in 1 2 3; do
+    /usr/bin/python3 tests/web/page_lighthouse.py "$(tail -n 1 <<<"$built")"
+done

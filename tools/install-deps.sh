@@ -24,11 +24,12 @@ declare -A groups=(
     # GoogleTest and Google Benchmark; an X server and tools to drive the real window; the
     # AT-SPI bus and the client screen readers use; a Wayland compositor; clang with libFuzzer
     # and the sanitizer runtimes; the page's three engines: Chromium and WebKit (MiniBrowser)
-    # driven through WebDriver, Firefox through WebDriver BiDi over a WebSocket
+    # driven through WebDriver, Firefox through WebDriver BiDi over a WebSocket; nginx, the
+    # site's host
     [test]="libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth x11-utils xdotool
             dbus at-spi2-core python3-pyatspi weston clang libclang-rt-14-dev
             chromium chromium-driver python3-selenium firefox-esr webkit2gtk-driver
-            python3-websocket"
+            python3-websocket nginx"
     # file and dpkg-shlibdeps find the package's library dependencies; the checks a
     # distribution's reviewer runs; diffoscope shows how two builds differ
     [package]="file dpkg-dev desktop-file-utils lintian devscripts appstream diffoscope"
@@ -38,17 +39,19 @@ declare -A groups=(
            python3-brotli librsvg2-bin $fonts"
 )
 
-# The page's accessibility audit, axe-core, comes from the npm registry at the version that
+# The page's audits, axe-core and Lighthouse, come from the npm registry at the versions that
 # tests/web/package-lock.json pins, installed beside the page's tests by the machine's npm.
-install_audit() {
-    local wanted installed
-    wanted=$(sed -n 's/^ *"axe-core": "\(.*\)"$/\1/p' tests/web/package.json)
-    installed=$(sed -n 's/^  "version": "\([^"]*\)",$/\1/p' \
-        tests/web/node_modules/axe-core/package.json 2>/dev/null || true)
-    [[ $installed == "$wanted" ]] && return
-    command -v npm >/dev/null || { echo "$0: npm is missing (it comes with Node.js)" >&2; exit 1; }
-    echo "Installing from the npm registry: axe-core $wanted"
-    npm ci --prefix tests/web --no-audit --no-fund --silent
+install_audits() {
+    local name wanted installed
+    while read -r name wanted; do
+        installed=$(sed -n 's/^  "version": "\([^"]*\)",$/\1/p' \
+            "tests/web/node_modules/$name/package.json" 2>/dev/null || true)
+        [[ $installed == "$wanted" ]] && continue
+        command -v npm >/dev/null || { echo "$0: npm is missing (it comes with Node.js)" >&2; exit 1; }
+        echo "Installing from the npm registry what tests/web/package-lock.json pins"
+        npm ci --prefix tests/web --no-audit --no-fund --silent
+        return
+    done < <(sed -n 's/^ *"\([^"]*\)": "\([0-9.]*\)",\{0,1\}$/\1 \2/p' tests/web/package.json)
 }
 
 packages=()
@@ -75,4 +78,4 @@ if [[ ${#missing[@]} -gt 0 ]]; then
     "${as_root[@]}" apt-get update -qq
     "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
-[[ " $* " != *" test "* ]] || install_audit
+[[ " $* " != *" test "* ]] || install_audits

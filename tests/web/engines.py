@@ -208,6 +208,7 @@ class Firefox(Engine):
                                 ("browser.aboutwelcome.enabled", False),
                                 ("services.settings.server", "data:,"),
                                 ("datareporting.policy.dataSubmissionEnabled", False),
+                                ("browser.chrome.site_icons", False),
                                 *arguments):
                 file.write(f"user_pref({json.dumps(name)}, {json.dumps(value)});\n")
         self.process = subprocess.Popen(

@@ -5,8 +5,8 @@ needs; in Chromium's accessibility tree every control with the role of its kind 
 the table, every value display a label with the number it shows after real input, and the
 message a named alert dialog; on touch screens 320 and 360 px wide no sideways scrolling, no
 text under 12 px, every control a finger uses at least 44 px each way, and at 360 px a session
-by touch alone; the same page from a web server on this machine; and not one error in the
-browser's console, where a request that the policy refused would show. With
+by touch alone; and not one error in the browser's console, where a request that the policy
+refused would show. (site_check.py serves the page from a web server.) With
 --without-webassembly, alone: in Firefox with WebAssembly switched off, a line that says why the
 page cannot run.
 
@@ -15,13 +15,10 @@ usage: page_checks.py PAGE LAYOUT-TABLE-COMMAND...
 """
 
 import base64
-import functools
 import hashlib
 import html.parser
-import http.server
 import os
 import sys
-import threading
 
 import engines
 from page_drive import HELPERS, Page, Table, start_browser, target_of
@@ -265,32 +262,6 @@ def check_without_webassembly(page_path, table):
         browser.quit()
 
 
-def serve(folder, port=0):
-    """A quiet static web server for `folder` on the loopback address, in a thread of its own;
-    on `port`, or any free one."""
-    class Quiet(http.server.SimpleHTTPRequestHandler):
-        def log_message(self, *args):
-            pass
-
-    server = http.server.ThreadingHTTPServer(
-        ("127.0.0.1", port), functools.partial(Quiet, directory=folder))
-    threading.Thread(target=server.serve_forever, daemon=True).start()
-    return server
-
-
-def check_served(page_path):
-    """The page from a static web server on the loopback address, as from a file."""
-    server = serve(os.path.dirname(page_path))
-    url = f"http://127.0.0.1:{server.server_port}/{os.path.basename(page_path)}"
-    try:
-        browser = start_browser(url)
-        check_console(browser)
-        browser.quit()
-    finally:
-        server.shutdown()
-    print("served over HTTP, the page gets ready too")
-
-
 def check_console(browser):
     errors = browser.errors()
     if errors:
@@ -319,7 +290,6 @@ def main():
     finally:
         browser.quit()
     check_phone(page_path, table)
-    check_served(page_path)
 
 
 if __name__ == "__main__":
