@@ -3,6 +3,7 @@
 #include "desktop/accessibility.h"
 #include "desktop/app_icon.h"
 #include "desktop/qt_text.h"
+#include "desktop/separator_line.h"
 #include "desktop/window_fonts.h"
 
 #include <QAction>
@@ -207,8 +208,6 @@ void MainWindow::setupLines(QWidget *client)
     for (const layout::Line &line : layout::kLines) {
         auto *frame = new SeparatorLine(client);
         frame->setObjectName(toQString(line.name));
-        frame->setFrameStyle(QFrame::HLine | QFrame::Plain);
-        frame->setLineWidth(1);
         frame->setGeometry(toPixels(line.x1), toPixels(line.y), toPixels(line.x2 - line.x1), 1);
     }
 }
