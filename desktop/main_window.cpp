@@ -2,6 +2,7 @@
 
 #include "desktop/accessibility.h"
 #include "desktop/app_icon.h"
+#include "desktop/menu_letter_keys.h"
 #include "desktop/qt_text.h"
 #include "desktop/separator_line.h"
 #include "desktop/window_fonts.h"
@@ -212,9 +213,12 @@ void MainWindow::setupLines(QWidget *client)
     }
 }
 
-// The menu bar, its menus and their items from the menu table; an item runs its command.
+// The menu bar, its menus and their items from the menu table; an item runs its command. The
+// access letters work under every keyboard layout.
 void MainWindow::setupMenu()
 {
+    auto *letterKeys = new MenuLetterKeys(this);
+    menuBar()->installEventFilter(letterKeys);
     std::array<QMenu *, layout::kMenu.size()> menus {};
     for (std::size_t i = 0; i < layout::kMenu.size(); ++i) {
         const layout::MenuEntry &entry = layout::kMenu[i];
@@ -224,6 +228,7 @@ void MainWindow::setupMenu()
         if (entry.action == layout::MenuAction::submenu) {
             menus[i] = parent != nullptr ? parent->addMenu(caption) : menuBar()->addMenu(caption);
             menus[i]->setObjectName(toQString(entry.name));
+            menus[i]->installEventFilter(letterKeys);
             action = menus[i]->menuAction();
         } else {
             action = parent->addAction(caption);

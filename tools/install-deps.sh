@@ -21,13 +21,13 @@ declare -A groups=(
     # a C++20 compiler, the build tools, the number text's header-only libraries, Qt 6 Widgets,
     # rsvg-convert for the icons, and what the program needs at run time
     [run]="g++ cmake ninja-build libfast-float-dev libfmt-dev qt6-base-dev librsvg2-bin $runtime"
-    # GoogleTest and Google Benchmark; an X server and tools to drive the real window and grab
-    # it (ImageMagick's import); the AT-SPI bus and the client screen readers use; a Wayland
-    # compositor; clang with libFuzzer and the sanitizer runtimes; the page's three engines:
-    # Chromium and WebKit (MiniBrowser) driven through WebDriver, Firefox through WebDriver BiDi
-    # over a WebSocket
+    # GoogleTest and Google Benchmark; an X server and tools to drive the real window, switch
+    # its keyboard layout (setxkbmap) and grab it (ImageMagick's import); the AT-SPI bus and the
+    # client screen readers use; a Wayland compositor; clang with libFuzzer and the sanitizer
+    # runtimes; the page's three engines: Chromium and WebKit (MiniBrowser) driven through
+    # WebDriver, Firefox through WebDriver BiDi over a WebSocket
     [test]="libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth x11-utils xdotool imagemagick
-            dbus at-spi2-core python3-pyatspi weston clang libclang-rt-14-dev
+            x11-xkb-utils dbus at-spi2-core python3-pyatspi weston clang libclang-rt-14-dev
             chromium chromium-driver python3-selenium firefox-esr webkit2gtk-driver
             python3-websocket"
     # file and dpkg-shlibdeps find the package's library dependencies; the checks a

@@ -18,12 +18,13 @@ trap 'kill "$pid" 2>/dev/null || true; rm -rf "$scratch"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 # The scale as a desktop sets it; the layout; the keysyms typed for File (with Alt), Experience,
-# a growth item and Exit; the item's title.
+# a growth item and Exit; the item's title. Under Russian a key types no Latin letter and stands
+# for the letter of its position; AZERTY's A (on the key at US Q) stands for itself.
 runs=(
     "QT_SCALE_FACTOR=1 us f e m x Medium"
-    "QT_SCALE_FACTOR=1.25 us f e m x Medium"
-    "QT_SCALE_FACTOR=1.5 us f e a x Fast"
-    "QT_SCALE_FACTOR=1.75 us f e p x Parabolic"
+    "QT_SCALE_FACTOR=1.25 ru,us Cyrillic_a Cyrillic_u Cyrillic_softsign Cyrillic_che Medium"
+    "QT_SCALE_FACTOR=1.5 fr f e a x Fast"
+    "QT_SCALE_FACTOR=1.75 ru,us Cyrillic_a Cyrillic_u Cyrillic_ze Cyrillic_che Parabolic"
     "QT_SCALE_FACTOR=2 us f e s x Slow"
     "QT_SCREEN_SCALE_FACTORS=1.25 us f e a x Fast"
 )
