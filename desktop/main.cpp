@@ -1,16 +1,9 @@
-#include "desktop/display_check.h"
+#include "desktop/application_start.h"
 #include "desktop/main_window.h"
-
-#include <QApplication>
-#include <cstdio>
 
 int main(int argc, char **argv)
 {
-    if (const auto problem = vexlet::missingDisplay()) {
-        std::fprintf(stderr, "%s\n", problem->c_str());
-        return 1;
-    }
-    QApplication application(argc, argv);
+    const auto application = vexlet::startApplication(argc, argv);
     vexlet::setupApplication();
     vexlet::MainWindow window;
     window.show();
