@@ -2,7 +2,8 @@
 # The program started from a shell once for each row below, with no display variable but those
 # the row sets. Where no display can be reached it says so in one line that names a way to
 # proceed and stops with status 1 instead of the toolkit's crash; Qt's own -platform option
-# starts it without any display.
+# starts it without any display. Where fontconfig sees no look-alike font, it names the fonts
+# and their packages in one line, and starts.
 #
 # usage: start-up-test.sh PROGRAM
 set -uo pipefail
@@ -10,6 +11,11 @@ program=$1
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 mkdir -m 700 "$scratch/runtime"
+
+cat >"$scratch/fonts.conf" <<EOF
+<?xml version="1.0"?>
+<fontconfig><dir>/usr/share/fonts/truetype/dejavu</dir><cachedir>$scratch</cachedir></fontconfig>
+EOF
 
 # A display number that no X server here holds.
 free=99
@@ -21,6 +27,8 @@ rows=(
     "||1|vexlet-finder: *neither DISPLAY nor WAYLAND_DISPLAY*xvfb-run -a vexlet-finder"
     "DISPLAY=:$free||1|vexlet-finder: *DISPLAY=:$free cannot be reached*xvfb-run -a vexlet-finder"
     "|-platform offscreen|124|"
+    "FONTCONFIG_FILE=$scratch/fonts.conf|-platform offscreen|124|vexlet-finder: fonts missing,*:\
+ Comic Neue (fonts-comic-neue), OCRA (fonts-ocr-a); install with: sudo apt install *"
 )
 
 failed=0
@@ -39,5 +47,5 @@ for row in "${rows[@]}"; do
         failed=1
     fi
 done
-((failed)) || echo "no display or an unreachable one: one line and status 1; -platform offscreen starts"
+((failed)) || echo "no display or an unreachable one: one line, status 1; offscreen starts; fonts named"
 exit $failed
