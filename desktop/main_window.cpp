@@ -124,6 +124,10 @@ void setupApplication()
 {
     // Wayland desktops match the window to its desktop entry, and so to its icon, by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral(VEXLET_APP_ID));
+    // The window's pixel sizes are made for Fusion's controls (a 17 pixel button, a 21 pixel
+    // list); a desktop's own style may draw them larger and clip them. Fusion still takes its
+    // colours from the desktop's palette, so a dark theme stays dark.
+    QApplication::setStyle(QStringLiteral("Fusion"));
     registerFontLookAlikes();
     installAccessibleInterfaces();
 }
