@@ -63,6 +63,15 @@ for word in "$@"; do
 done
 [[ ${#packages[@]} -gt 0 ]] || { echo "usage: $0 GROUP... [PACKAGE...]" >&2; exit 2; }
 
+# Without Debian's package tools nothing here can tell what is installed or install it: say what
+# to install by hand, and let the build find out what is still missing.
+if ! command -v dpkg-query >/dev/null || ! command -v apt-get >/dev/null; then
+    echo "$0: this system has no apt-get or dpkg-query to check or install packages with;" \
+        "install by hand what these Debian packages provide: ${packages[*]}" >&2
+    [[ " $* " != *" test "* ]] || install_audit
+    exit 0
+fi
+
 missing=()
 for package in "${packages[@]}"; do
     status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
@@ -70,9 +79,9 @@ for package in "${packages[@]}"; do
 done
 if [[ ${#missing[@]} -gt 0 ]]; then
     echo "Installing: ${missing[*]}"
-    as_root=()
-    [[ $(id -u) -eq 0 ]] || as_root=(sudo)
-    export DEBIAN_FRONTEND=noninteractive
+    # sudo drops the caller's environment, so the frontend goes on apt-get's own command line.
+    as_root=(env DEBIAN_FRONTEND=noninteractive)
+    [[ $(id -u) -eq 0 ]] || as_root=(sudo "${as_root[@]}")
     "${as_root[@]}" apt-get update -qq
     "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
