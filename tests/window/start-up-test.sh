@@ -43,5 +43,5 @@ for row in "${rows[@]}"; do
         failed=1
     fi
 done
-((failed)) || echo "no display or an unreachable one: one line, status 1; offscreen starts; fonts named"
+((failed)) || echo "no display or none in reach: one line, status 1; offscreen starts; fonts named"
 exit $failed
