@@ -1,5 +1,7 @@
 #include "desktop/accessibility.h"
 
+#include "desktop/separator_line.h"
+
 #include <QAccessibleWidget>
 
 namespace vexlet {

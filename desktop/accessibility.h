@@ -4,7 +4,6 @@
 // and expose the number they show as text, and separator lines that are separators rather than
 // nameless frames.
 
-#include <QFrame>
 #include <QLabel>
 
 class QString;
@@ -12,8 +11,8 @@ class QString;
 namespace vexlet {
 
 // Qt asks the accessibility factories about a widget by each of its class names in turn, its
-// own first. Both classes below carry Q_OBJECT so that their own names come before QLabel's and
-// QFrame's, which Qt's factory for its widgets answers.
+// own first. ValueLabel and SeparatorLine carry Q_OBJECT so that their own names come before
+// QLabel's and QFrame's, which Qt's factory for its widgets answers.
 
 // A label that holds a field's number. Its accessible name says what the number is ("Total
 // base"); the number itself is its accessible text, as in a read-only text box.
@@ -22,14 +21,6 @@ class ValueLabel final : public QLabel
     Q_OBJECT
 public:
     using QLabel::QLabel;
-};
-
-// One of the window's thin horizontal lines.
-class SeparatorLine final : public QFrame
-{
-    Q_OBJECT
-public:
-    using QFrame::QFrame;
 };
 
 // Makes the accessibility tree use the interfaces above for ValueLabel and SeparatorLine; more

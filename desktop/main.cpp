@@ -1,17 +1,15 @@
-#include "desktop/display_check.h"
+#include "desktop/application_start.h"
 #include "desktop/main_window.h"
+#include "desktop/window_fonts.h"
 
-#include <QApplication>
 #include <cstdio>
 
 int main(int argc, char **argv)
 {
-    if (const auto problem = vexlet::missingDisplay()) {
-        std::fprintf(stderr, "%s\n", problem->c_str());
-        return 1;
-    }
-    QApplication application(argc, argv);
+    const auto application = vexlet::startApplication(argc, argv);
     vexlet::setupApplication();
+    if (const auto notice = vexlet::missingFontNotice())
+        std::fprintf(stderr, "%s\n", notice->c_str());
     vexlet::MainWindow window;
     window.show();
     return QApplication::exec();

@@ -2,7 +2,9 @@
 
 #include "desktop/accessibility.h"
 #include "desktop/app_icon.h"
+#include "desktop/menu_letter_keys.h"
 #include "desktop/qt_text.h"
+#include "desktop/separator_line.h"
 #include "desktop/window_fonts.h"
 
 #include <QAction>
@@ -122,6 +124,10 @@ void setupApplication()
 {
     // Wayland desktops match the window to its desktop entry, and so to its icon, by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral(VEXLET_APP_ID));
+    // The window's pixel sizes are made for Fusion's controls (a 17 pixel button, a 21 pixel
+    // list); a desktop's own style may draw them larger and clip them. Fusion still takes its
+    // colours from the desktop's palette, so a dark theme stays dark.
+    QApplication::setStyle(QStringLiteral("Fusion"));
     registerFontLookAlikes();
     installAccessibleInterfaces();
 }
@@ -207,15 +213,16 @@ void MainWindow::setupLines(QWidget *client)
     for (const layout::Line &line : layout::kLines) {
         auto *frame = new SeparatorLine(client);
         frame->setObjectName(toQString(line.name));
-        frame->setFrameStyle(QFrame::HLine | QFrame::Plain);
-        frame->setLineWidth(1);
         frame->setGeometry(toPixels(line.x1), toPixels(line.y), toPixels(line.x2 - line.x1), 1);
     }
 }
 
-// The menu bar, its menus and their items from the menu table; an item runs its command.
+// The menu bar, its menus and their items from the menu table; an item runs its command. The
+// access letters work under every keyboard layout.
 void MainWindow::setupMenu()
 {
+    auto *letterKeys = new MenuLetterKeys(this);
+    menuBar()->installEventFilter(letterKeys);
     std::array<QMenu *, layout::kMenu.size()> menus {};
     for (std::size_t i = 0; i < layout::kMenu.size(); ++i) {
         const layout::MenuEntry &entry = layout::kMenu[i];
@@ -225,6 +232,7 @@ void MainWindow::setupMenu()
         if (entry.action == layout::MenuAction::submenu) {
             menus[i] = parent != nullptr ? parent->addMenu(caption) : menuBar()->addMenu(caption);
             menus[i]->setObjectName(toQString(entry.name));
+            menus[i]->installEventFilter(letterKeys);
             action = menus[i]->menuAction();
         } else {
             action = parent->addAction(caption);

@@ -17,7 +17,8 @@ class QPushButton;
 namespace vexlet {
 
 // What the window needs of the whole process, once, after the QApplication exists: the desktop
-// id, the fonts that stand in for the designed ones, and the window's accessible interfaces.
+// id, the style, the fonts that stand in for the designed ones, and the window's accessible
+// interfaces.
 void setupApplication();
 
 class MainWindow final : public QMainWindow, private Platform

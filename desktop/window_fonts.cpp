@@ -2,7 +2,10 @@
 
 #include "desktop/qt_text.h"
 
+#include <QFontInfo>
 #include <QStringList>
+#include <algorithm>
+#include <vector>
 
 namespace vexlet {
 
@@ -24,6 +27,31 @@ QFont windowFont(layout::FontKey key)
     font.setPointSizeF(info.points);
     font.setWeight(static_cast<QFont::Weight>(info.weight));
     return font;
+}
+
+std::optional<std::string> missingFontNotice()
+{
+    std::vector<layout::LookAlike> missing;
+    for (layout::FontKey key : layout::kFontKeys) {
+        const layout::FontInfo info = layout::fontInfo(key);
+        const QString family = QFontInfo(windowFont(key)).family();
+        const auto same
+            = [&](const layout::LookAlike &font) { return font.family == info.lookAlike.family; };
+        if (family != toQString(info.family) && family != toQString(info.lookAlike.family)
+            && std::ranges::none_of(missing, same))
+            missing.push_back(info.lookAlike);
+    }
+    if (missing.empty())
+        return std::nullopt;
+    std::string fonts;
+    std::string packages;
+    for (const layout::LookAlike &font : missing) {
+        fonts += (fonts.empty() ? "" : ", ") + std::string(font.family) + " ("
+            + std::string(font.package) + ')';
+        packages += ' ' + std::string(font.package);
+    }
+    return "vexlet-finder: fonts missing, so some captions may be cut short: " + fonts
+        + "; install with: sudo apt install" + packages;
 }
 
 } // namespace vexlet

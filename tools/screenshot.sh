@@ -2,16 +2,17 @@
 # Takes a screenshot of the real window under Xvfb into docs/window.png: the first species
 # picked with the arrow key and calculated at the initial level.
 #
-# usage: tools/screenshot.sh [OUTPUT.png]
+# usage: tools/screenshot.sh [OUTPUT.png], from any folder; a relative OUTPUT is from it
 set -euo pipefail
-cd "$(dirname "$0")/.."
-output=${1:-docs/window.png}
+self=$(realpath "$0")
+output=$(realpath -m "${1:-$(dirname "$self")/../docs/window.png}")
+cd "$(dirname "$self")/.."
 
 if [[ -z ${XVFB_SHOT:-} ]]; then
     tools/install-deps.sh run test imagemagick
     cmake --preset dev >/dev/null
     cmake --build --preset dev --target vexlet-finder >/dev/null
-    XVFB_SHOT=1 exec xvfb-run -a -s "-screen 0 640x520x24" "$0" "$output"
+    XVFB_SHOT=1 exec xvfb-run -a -s "-screen 0 640x520x24" "$self" "$output"
 fi
 
 QT_QPA_PLATFORM=xcb build/dev/desktop/vexlet-finder &

@@ -4,19 +4,25 @@
 # (default 15), under Xvfb (X11) and on Qt's offscreen platform. Program and baseline alternate
 # run by run so that both see the same machine.
 #
-# usage: tools/startup-bench.sh [RUNS]
+# usage: tools/startup-bench.sh [RUNS], from any folder
 set -euo pipefail
-cd "$(dirname "$0")/.."
+self=$(realpath "$0")
+cd "$(dirname "$self")/.."
 runs=${1:-15}
 
 if [[ -z ${STARTUP_BENCH_DISPLAY:-} ]]; then
     tools/install-deps.sh run test >/dev/null
     cmake --preset ci >/dev/null
     cmake --build --preset ci --target vexlet-finder baseline-window startup-probe >/dev/null
-    STARTUP_BENCH_DISPLAY=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$runs"
+    STARTUP_BENCH_DISPLAY=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$self" "$runs"
 fi
 
-probe=$PWD/build/ci/bench/libstartup-probe.so
+# LD_PRELOAD splits its value at spaces and colons, so the probe goes in by a link from a folder
+# whose path holds none.
+links=$(mktemp -d)
+trap 'rm -rf "$links"' EXIT
+ln -s "$PWD/build/ci/bench/libstartup-probe.so" "$links/"
+probe=$links/libstartup-probe.so
 program=build/ci/desktop/vexlet-finder
 baseline=build/ci/bench/baseline-window
 

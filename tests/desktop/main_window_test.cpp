@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QStyle>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -79,6 +80,7 @@ TEST_F(MainWindowTest, IsAFixedWindowOfTheDesignedClientSize)
     QApplication::processEvents();
     EXPECT_EQ(m_window.size(), before);
     EXPECT_EQ(m_window.windowIcon().availableSizes().value(0), QSize(32, 32));
+    EXPECT_EQ(m_window.style()->name().toStdString(), "fusion"); // whatever the desktop's style
 }
 
 // Colours as designed: column colours for the grid, cyan for the base values, white total,

@@ -94,6 +94,7 @@ for package in libqt6widgets6 fonts-comic-neue fonts-ocr-a; do
     grep -q "\\b$package\\b" <<<"$depends" || fail "Depends lacks $package: $depends"
 done
 [[ $(dpkg-deb -f "$deb" Recommends) == qt6-wayland ]] || fail "Recommends is not qt6-wayland"
+[[ $(dpkg-deb -f "$deb" Suggests) == xvfb ]] || fail "Suggests is not xvfb"
 
 echo "$(basename "$deb"): lintian --pedantic silent; hardened; AppStream and desktop entry valid"
 echo "$wm_class"

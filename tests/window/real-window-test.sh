@@ -1,56 +1,104 @@
 #!/usr/bin/env bash
-# Starts the real program on the X server of DISPLAY (the xcb platform), checks its title and
-# size from outside, opens File with Alt+F, chooses Exit with its access key, and requires the
-# process to end by itself with status 0.
+# Starts the real program on the X server of DISPLAY (the xcb platform) once for each row below,
+# at its scale factor and under its X keyboard layout. Each time it grabs the window, checks its
+# size and finds every separator line visible and crisp where the layout puts it, opens File,
+# Experience and a growth item with the keys that layout has for their access letters, closes
+# the message with Return, chooses File > Exit and requires the process to end with status 0.
 #
-# usage: with-xvfb.sh real-window-test.sh PROGRAM TITLE
+# usage: with-xvfb.sh real-window-test.sh PROGRAM DRIVER TITLE
 set -euo pipefail
 
 program=$1
-title=$2
-fail() { echo "FAIL: $*"; kill "$pid" 2>/dev/null || true; exit 1; }
+driver=$2
+title=$3
+scratch=$(mktemp -d)
+pid=""
+trap 'kill "$pid" 2>/dev/null || true; rm -rf "$scratch"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
 
-QT_QPA_PLATFORM=xcb "$program" &
-pid=$!
+# The scale as a desktop sets it; the layout; the keysyms typed for File (with Alt), Experience,
+# a growth item and Exit; the item's title. Under Russian a key types no Latin letter and stands
+# for the letter of its position; AZERTY's A (on the key at US Q) stands for itself.
+runs=(
+    "QT_SCALE_FACTOR=1 us f e m x Medium"
+    "QT_SCALE_FACTOR=1.25 ru,us Cyrillic_a Cyrillic_u Cyrillic_softsign Cyrillic_che Medium"
+    "QT_SCALE_FACTOR=1.5 fr f e a x Fast"
+    "QT_SCALE_FACTOR=1.75 ru,us Cyrillic_a Cyrillic_u Cyrillic_ze Cyrillic_che Parabolic"
+    "QT_SCALE_FACTOR=2 us f e s x Slow"
+    "QT_SCREEN_SCALE_FACTORS=1.25 us f e a x Fast"
+)
+# Each line as "NAME LEFT TOP WIDTH" in twips, as the window builds it.
+lines=$("$driver" <<<show-layout | awk -F'\t' '$2 == "line" { print $1, $3, $4, $5 }')
 
-window=""
-for _ in $(seq 100); do
-    window=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -n 1 || true)
-    [[ -n $window ]] && break
-    sleep 0.1
-done
-[[ -n $window ]] || fail "no visible window titled '$title'"
-
-info=$(xwininfo -id "$window")
-width=$(awk '/Width:/ {print $2}' <<<"$info")
-height=$(awk '/Height:/ {print $2}' <<<"$info")
-# The client area is 466 x 449 pixels (6990 x 6735 twips); the menu bar sits above it.
-[[ $width -eq 466 ]] || fail "window width $width, expected 466"
-menu_bar=$((height - 449))
-((menu_bar >= 15 && menu_bar <= 40)) || fail "window height $height: not 449 plus a menu bar"
-
-visible_windows() { xdotool search --onlyvisible --pid "$pid" 2>/dev/null | wc -l; }
-
-# Alt+F opens File, a popup of its own; on a busy machine the first key may come too early.
-opened=0
-for _ in $(seq 5); do
-    xdotool windowfocus --sync "$window"
-    xdotool key --clearmodifiers alt+f
-    for _ in $(seq 30); do
-        (($(visible_windows) > 1)) && { opened=1; break; }
-        sleep 0.1
+# Runs COMMAND until it succeeds, for ten seconds at most.
+await() { for _ in $(seq 100); do "$@" 2>/dev/null && return; sleep 0.1; done; return 1; }
+shows() { xdotool search --all --onlyvisible --pid "$pid" --name "^$1\$"; }
+opened() { (($(xdotool search --onlyvisible --pid "$pid" | wc -l) > $1)); }
+ended() { ! kill -0 "$pid"; }
+# Alt+$2 opens File; on a busy machine the first key may come too early.
+open_file() {
+    for _ in $(seq 5); do
+        xdotool windowfocus --sync "$1" key --clearmodifiers "alt+$2"
+        await opened 1 && return
     done
-    ((opened)) && break
-done
-((opened)) || fail "Alt+F opened no menu"
-xdotool key x
+    fail "Alt+$2 opened no menu"
+}
 
-for _ in $(seq 100); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
+# What is wrong in the grab ($1, a plain PGM) at scale $2: its size, if it is not the client
+# area of 466 x 449 pixels with a menu bar above, scaled; each line not shown crisp where the
+# layout puts it, with its device rows from two above that place to three below, "#" wholly
+# black (the window text), "." wholly the background, "?" anything else. A crisp line is
+# /^\.+#+\.+$/, at most ceil(scale) rows of "#" from within one row of the place.
+faults() {
+    awk -v s="$2" -v lines="$lines" 'BEGIN { RS = "[ \n]+"; n = split(lines, line, "\n") }
+        NR == 2 { width = $1 }
+        NR == 3 {
+            client = $1 - int(449 * s + 0.5)
+            if (width != int(466 * s + 0.5) || client < 15 * s || client > 40 * s)
+                print "window " width "x" $1
+            for (i = 1; i <= n; ++i) {
+                split(line[i], f, " "); top[i] = int(client + f[3] * s / 15 + 0.5)
+                for (y = top[i] - 2; y <= top[i] + 3; ++y) wanted[y]
+            }
+        }
+        NR > 4 { i = NR - 5; y = int(i / width); if (y in wanted) pixel[i % width, y] = $1 }
+        END {
+            for (i = 1; i <= n; ++i) {
+                split(line[i], f, " "); rows = ""
+                for (y = top[i] - 2; y <= top[i] + 3; ++y) {
+                    v = pixel[int(f[2] * s / 15) + 2, y]
+                    for (x = int(f[2] * s / 15) + 2; x < (f[2] + f[4]) * s / 15 - 2; ++x)
+                        if (pixel[x, y] != v) v = "?"
+                    if (y == top[i] - 2) background = v
+                    rows = rows (v == "0" ? "#" : v == background ? "." : "?")
+                }
+                match(rows, /#+/)
+                if (rows !~ /^\.+#+\.+$/ || RLENGTH > s + 0.999 || RSTART > 4) print f[1], rows
+            }
+        }' "$1"
+}
+
+for run in "${runs[@]}"; do
+    read -r setting layout file experience growth exit_key item <<<"$run"
+    setxkbmap -layout "$layout"
+    env "$setting" QT_QPA_PLATFORM=xcb "$program" &
+    pid=$!
+    window=$(await shows "$title") || fail "no visible window titled '$title'"
+    import -window "$window" -colorspace gray -depth 8 -compress none "pgm:$scratch/shot.pgm"
+    found=$(faults "$scratch/shot.pgm" "${setting#*=}")
+    [[ -z $found ]] || fail "$setting:"$'\n'"$found"
+
+    open_file "$window" "$file"
+    xdotool key "$experience"
+    await opened 2 || fail "$layout: the key $experience did not open Experience"
+    xdotool key "$growth"
+    message=$(await shows "Vexlet Statistics - $item Growth") || fail "$layout: no $item Growth"
+    xdotool windowfocus --sync "$message" key Return
+    open_file "$window" "$file"
+    xdotool key "$exit_key"
+    await ended || fail "$setting, $layout: the program did not end after Exit"
+    status=0
+    wait "$pid" || status=$?
+    [[ $status -eq 0 ]] || fail "$setting, $layout: the program ended with status $status"
+    echo "$setting, $layout: seven crisp lines; $item Growth and Exit by their keys"
 done
-kill -0 "$pid" 2>/dev/null && fail "the program did not end after File > Exit"
-status=0
-wait "$pid" || status=$?
-[[ $status -eq 0 ]] || fail "the program ended with status $status"
-echo "window ${width}x${height} titled '$title'; File > Exit ended it with status 0"

@@ -6,7 +6,7 @@
 # connect before the command runs; otherwise another number is tried. -noreset: by default the
 # server resets whenever its last client leaves, and a client that connects just then (the
 # program, while the screen-reader test's bus launcher drops its own connection) is refused.
-# The server stops when the command ends.
+# The screen holds the window at scale factor 2. The server stops when the command ends.
 #
 # usage: with-xvfb.sh COMMAND...
 set -uo pipefail
@@ -22,7 +22,7 @@ trap 'stop_server; rm -rf "$scratch"' EXIT
 start_server() {
     local display=$1
     : >"$scratch/display"
-    Xvfb ":$display" -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset \
+    Xvfb ":$display" -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset \
         3>"$scratch/display" 2>"$scratch/log" &
     server=$!
     for _ in $(seq 300); do

@@ -1,0 +1,73 @@
+#include "desktop/application_start.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <mutex>
+#include <string>
+#include <vector>
+
+namespace vexlet {
+
+namespace {
+
+struct HeldMessage
+{
+    QtMsgType type;
+    std::string category;
+    QString text;
+};
+
+std::mutex heldLock;
+std::vector<HeldMessage> held;
+
+std::string displaySetting(const char *variable)
+{
+    const char *value = std::getenv(variable);
+    if (value == nullptr || *value == '\0')
+        return {};
+    return std::string(variable) + '=' + value;
+}
+
+// Why there is no display, from the variables that name one.
+std::string noDisplayAdvice()
+{
+    const std::string x11 = displaySetting("DISPLAY");
+    const std::string wayland = displaySetting("WAYLAND_DISPLAY");
+    std::string why = "neither DISPLAY nor WAYLAND_DISPLAY is set";
+    if (!x11.empty() || !wayland.empty())
+        why = x11 + (x11.empty() || wayland.empty() ? "" : " and ") + wayland
+            + " cannot be reached";
+    return "vexlet-finder: no display to open the window on (" + why
+        + "); start it from a desktop session, or on a virtual display with: "
+          "xvfb-run -a vexlet-finder";
+}
+
+// While the application object is built, the one fatal message the toolkit can give is that no
+// platform could start; it would abort after it. Everything else waits.
+void holdStartMessage(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    if (type == QtFatalMsg) {
+        std::fprintf(stderr, "%s\n", noDisplayAdvice().c_str());
+        std::fflush(stderr);
+        std::_Exit(1);
+    }
+    const std::lock_guard lock(heldLock);
+    held.push_back({type, context.category != nullptr ? context.category : "", text});
+}
+
+} // namespace
+
+std::unique_ptr<QApplication> startApplication(int &argc, char **argv)
+{
+    const QtMessageHandler usual = qInstallMessageHandler(&holdStartMessage);
+    auto application = std::make_unique<QApplication>(argc, argv);
+    qInstallMessageHandler(usual);
+    const std::lock_guard lock(heldLock);
+    for (const HeldMessage &message : held)
+        usual(message.type, QMessageLogContext(nullptr, 0, nullptr, message.category.c_str()),
+              message.text);
+    held.clear();
+    return application;
+}
+
+} // namespace vexlet
