@@ -13,6 +13,7 @@ usage: page_bench.py PAGE [LOADS]
 """
 
 import os
+import pathlib
 import re
 import statistics
 import sys
@@ -86,7 +87,7 @@ def measure(browser, pages, loads, throttle):
     times = {path: [] for path in pages}
     for _ in range(loads):
         for path in pages:
-            browser.get("file://" + path)
+            browser.get(pathlib.Path(path).resolve().as_uri())
             times[path].append(browser.execute_async_script(TIMES))
     label = f"processor slowed {throttle} times" if throttle > 1 else "unthrottled"
     for index, figure in enumerate(("first contentful paint", "ready")):
@@ -95,7 +96,7 @@ def measure(browser, pages, loads, throttle):
         print(f"{label}: {figure} {mine:.1f} ms, blank page {baseline:.1f} ms, "
               f"ratio {mine / baseline:.2f}; the window alone {least:.1f} ms, "
               f"ratio {least / baseline:.2f} (medians of {loads} loads)")
-    browser.get("file://" + pages[0])
+    browser.get(pathlib.Path(pages[0]).resolve().as_uri())
     browser.execute_async_script(TIMES)
     clicks = [browser.execute_async_script(CLICK_TO_FRAME, "ArrowDown") for _ in range(50)]
     print(f"{label}: Calculate, the command {statistics.median(c[0] for c in clicks):.2f} ms, "

@@ -70,7 +70,7 @@ done
 if ! command -v dpkg-query >/dev/null || ! command -v apt-get >/dev/null; then
     echo "$0: this system has no apt-get or dpkg-query to check or install packages with;" \
         "install by hand what these Debian packages provide: ${packages[*]}" >&2
-    [[ " $* " != *" test "* ]] || install_audit
+    [[ " $* " != *" test "* ]] || install_audits
     exit 0
 fi
 

@@ -3,10 +3,11 @@
 # whole page: the first species picked with the arrow key and calculated at the initial level,
 # as docs/window.png shows the desktop window.
 #
-# usage: tools/phone-screenshot.sh [OUTPUT.png]
+# usage: tools/phone-screenshot.sh [OUTPUT.png], from any folder; a relative OUTPUT is from it
 set -euo pipefail
-cd "$(dirname "$0")/.."
-output=${1:-docs/phone.png}
+self=$(realpath "$0")
+output=$(realpath -m "${1:-$(dirname "$self")/../docs/phone.png}")
+cd "$(dirname "$self")/.."
 tools/install-deps.sh web test
 page=$(tools/web.sh | head -n 1)
 mkdir -p "$(dirname "$output")"

@@ -17,7 +17,7 @@ usage: page_checks.py PAGE LAYOUT-TABLE-COMMAND...
 import base64
 import hashlib
 import html.parser
-import os
+import pathlib
 import sys
 
 import engines
@@ -251,7 +251,7 @@ def check_without_webassembly(page_path, table):
     keeps WebAssembly whatever its switches say; Firefox's users can switch it off."""
     browser = engines.start(engine="firefox", arguments=[("javascript.options.wasm", False)])
     try:
-        browser.load("file://" + os.path.abspath(page_path))
+        browser.load(pathlib.Path(page_path).resolve().as_uri())
         line = engines.wait_for("the page to say it cannot run", lambda: browser.script(
             "const line = document.querySelector('[role=alert]');"
             "return line && document.getElementById(arguments[0]).hidden && line.textContent",

@@ -10,7 +10,7 @@ usage: page_drive.py [--phone WIDTH] PAGE LAYOUT-TABLE-COMMAND... < script
 --phone shows the page on a phone's screen that many CSS pixels wide.
 """
 
-import os
+import pathlib
 import re
 import subprocess
 import sys
@@ -122,7 +122,7 @@ class Table:
 
 def load_page(browser, page):
     """Loads the page, a path or an address, and waits until it is ready."""
-    browser.load(page if "://" in page else "file://" + os.path.abspath(page))
+    browser.load(page if "://" in page else pathlib.Path(page).resolve().as_uri())
     engines.wait_for(f"{page} to get ready", lambda: browser.script(IS_READY))
 
 
