@@ -40,6 +40,7 @@ void Page::start(val self)
     m_list.emplace(list, *m_form);
     m_menus.emplace([this](const layout::MenuEntry &entry) { run(entry); });
     m_message.emplace();
+    startFields();
     Form_Load(*m_form);
 
     m_menus->listen(m_self.call<val>("menuBar"));
@@ -47,6 +48,19 @@ void Page::start(val self)
         listen(m_document, type);
     listen(m_list->edit(), "wheel");
     listen(m_message->dialog(), "close");
+}
+
+// A reload is a start: every control shows its initial value, the markup's, whatever the browser
+// restored of what was set before (Firefox restores check boxes, option buttons and texts).
+void Page::startFields() const
+{
+    const val inputs = m_window.call<val>("querySelectorAll", std::string("input"));
+    const int count = inputs["length"].as<int>();
+    for (int i = 0; i < count; ++i) {
+        val input = inputs[i];
+        input.set("value", input["defaultValue"]);
+        input.set("checked", input["defaultChecked"]);
+    }
 }
 
 void Page::listen(const val &target, const char *type) const

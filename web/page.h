@@ -30,6 +30,7 @@ public:
     [[nodiscard]] page::MenuBar *menuBar() { return &*m_menus; }
 
 private:
+    void startFields() const;
     void listen(const emscripten::val &target, const char *type) const;
     void onKey(const emscripten::val &event);
     void onClick(const emscripten::val &event);

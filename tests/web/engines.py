@@ -71,8 +71,8 @@ def pointer_actions(kind, x, y):
 
 class Engine:
     """What every engine does alike, from its own `perform` (WebDriver input actions, the same
-    sequences in every protocol); each also has `load`, `script`, `errors`, `screenshot` and
-    `quit`."""
+    sequences in every protocol); each also has `load`, `reload` (as the user reloads),
+    `script`, `errors`, `screenshot` and `quit`."""
 
     def press(self, *chords):
         self.perform(key_actions(chords))
@@ -116,6 +116,9 @@ class WebDriverEngine(Engine):
 
     def load(self, url):
         self.browser.get(url)
+
+    def reload(self):
+        self.browser.refresh()
 
     def screenshot(self, path):
         self.browser.save_screenshot(path)
@@ -190,6 +193,10 @@ if (!window.loggedErrors) {
 
     def load(self, url):
         super().load(url)
+        self.script(self.RECORDER)
+
+    def reload(self):
+        super().reload()
         self.script(self.RECORDER)
 
     def errors(self):
@@ -287,6 +294,9 @@ class Firefox(Engine):
     def load(self, url):
         self.command("browsingContext.navigate",
                      {"context": self.context, "url": url, "wait": "complete"})
+
+    def reload(self):
+        self.command("browsingContext.reload", {"context": self.context, "wait": "complete"})
 
     def errors(self):
         self.script("return null")  # takes in what was logged before now

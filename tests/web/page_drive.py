@@ -126,6 +126,12 @@ def load_page(browser, page):
     engines.wait_for(f"{page} to get ready", lambda: browser.script(IS_READY))
 
 
+def reload_page(browser):
+    """Reloads the page as its user would, and waits until it is ready."""
+    browser.reload()
+    engines.wait_for("the page to get ready again", lambda: browser.script(IS_READY))
+
+
 def start_browser(page, width=600, height=700, phone=None, **options):
     """The page in the engine VEXLET_ENGINE names, once it is ready."""
     browser = engines.start(width, height, phone, **options)

@@ -13,15 +13,17 @@ usage: page_keys.py PAGE LAYOUT-TABLE-COMMAND...
 import sys
 
 from engines import CENTRE
-from page_drive import HELPERS, Table, start_browser, target_of
+from page_drive import HELPERS, Page, Table, reload_page, start_browser, target_of
 
 EDIT = "list-edit"
 OPEN, CLOSED = True, False
 
 # step: keys ("Alt+ArrowDown"), a click ("click NAME", "click item N", "click outside"), the wheel
-# over the list ("wheel down", "wheel sideways") or an event as a browser makes it ("event
-# NAME"); then the focus, the list, the open menus, the message, and optionally the picked item.
-# A NAME and a focus are a control's or menu entry's name, or a part's as the table's ids name it.
+# over the list ("wheel down", "wheel sideways"), an event as a browser makes it ("event NAME"),
+# actions of the page's driver ("play ACTION|ACTION...") or a reload, after which every field
+# must read as at the start; then the focus (None: wherever a click leaves it), the list, the
+# open menus, the message, and optionally the picked item. A NAME and a focus are a control's or
+# menu entry's name, or a part's as the table's ids name it.
 STEPS = [
     ("start", EDIT, CLOSED, [], False, -1),
     ("Alt+ArrowDown", EDIT, OPEN, [], False, -1),
@@ -70,6 +72,9 @@ STEPS = [
     ("click calculate", "message-ok", CLOSED, [], True, 0),
     ("event late close", "message-ok", CLOSED, [], True, 0),
     ("Enter", "calculate", CLOSED, [], False, 0),
+    # Every kind of control changed, then a reload: a start, whatever the browser restores.
+    ("play pick 5|level 42|trainer|traded|click calculate", None, CLOSED, [], False, 5),
+    ("reload", EDIT, CLOSED, [], False, -1),
 ]
 
 STATE = HELPERS + """
@@ -102,7 +107,13 @@ def press(browser, keys):
 
 def step(browser, table, what):
     kind, _, rest = what.partition(" ")
-    if kind == "click":
+    if kind == "play":
+        page = Page(browser, table)
+        for action in rest.split("|"):
+            page.play(*action.partition(" ")[::2], sys.stdout)
+    elif kind == "reload":
+        reload_page(browser)
+    elif kind == "click":
         browser.click_on(target_of(table, rest))
     elif kind == "wheel":
         x, y = browser.script(CENTRE, f"#{table.fields[0]} input")
@@ -120,11 +131,20 @@ def main():
     browser = start_browser(page_path)
     failures = 0
     try:
+        at_start = Page(browser, table).show(table.fields)
         for what, focus, list_open, menus, message, picked in STEPS:
             step(browser, table, what)
             got = browser.script(STATE, list_name, table.ids)
-            expected = [focus, list_open, menus, message, got[4] if picked is None else picked,
-                        True]
+            expected = [got[0] if focus is None else focus, list_open, menus, message,
+                        got[4] if picked is None else picked, True]
+            if what == "reload":
+                fields = Page(browser, table).show(table.fields)
+                changed = [f"{name}={value}" for name, value, initial
+                           in zip(table.fields, fields, at_start) if value != initial]
+                got[-1] = got[-1] and not changed
+                if changed:
+                    print("     after the reload, fields not at their initial values: "
+                          + " ".join(changed))
             verdict = "ok" if got == expected else "FAIL"
             failures += got != expected
             print(f"{verdict:<4} {what:<26} focus={got[0] or '(page)':<11} "
