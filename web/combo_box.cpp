@@ -69,33 +69,32 @@ html::Element ComboBox::markup(const layout::Control &control, html::Element hol
         .set("tabindex", "-1")
         .set("aria-controls", popup)
         .set("aria-expanded", "false");
+    Element items("ul");
+    items.set("id", popup)
+        .set("class", "items")
+        .set("role", "listbox")
+        .set("tabindex", "-1") // a scroller, but the edit field keeps the keys
+        .flag("hidden");
     if (const std::string spoken = control.speech.spokenName(); !spoken.empty()) {
-        edit.set("aria-label", spoken);
-        button.set("aria-label", spoken);
+        for (Element *part : {&edit, &button, &items})
+            part->set("aria-label", spoken);
     }
-    return holder.append(edit).append(button).append(
-        Element("ul")
-            .set("id", popup)
-            .set("class", "items")
-            .set("role", "listbox")
-            .set("aria-label", "Vexlets")
-            .set("tabindex", "-1") // a scroller, but the edit field keeps the keys
-            .flag("hidden"));
+    return holder.append(edit).append(button).append(items);
 }
 
 std::string ComboBox::editId(std::string_view list)
 {
-    return std::string(list) + "-edit";
+    return std::string(list) + std::string(kEditSuffix);
 }
 
 std::string ComboBox::buttonId(std::string_view list)
 {
-    return std::string(list) + "-button";
+    return std::string(list) + std::string(kButtonSuffix);
 }
 
 std::string ComboBox::popupId(std::string_view list)
 {
-    return std::string(list) + "-items";
+    return std::string(list) + std::string(kPopupSuffix);
 }
 
 std::string ComboBox::itemMarkup(std::string_view list, int position, std::string_view text)
@@ -108,23 +107,63 @@ std::string ComboBox::itemMarkup(std::string_view list, int position, std::strin
 }
 
 ComboBox::ComboBox(std::string_view list, DomFormState &form)
-    : m_edit(elementById(editId(list)))
+    : m_holder(elementById(list))
+    , m_edit(elementById(editId(list)))
     , m_button(elementById(buttonId(list)))
     , m_popup(elementById(popupId(list)))
     , m_form(&form)
 {
 }
 
+// Presses, clicks and the focus leaving on the whole list; keys, typing and the wheel on its edit
+// field.
+void ComboBox::listen(const val &self) const
+{
+    for (const char *type : {"pointerdown", "mousedown", "click", "focusout"})
+        m_holder.call<void>("addEventListener", std::string(type), self);
+    for (const char *type : {"keydown", "input", "wheel"})
+        m_edit.call<void>("addEventListener", std::string(type), self);
+}
+
+void ComboBox::handleEvent(val event)
+{
+    const std::string type = event["type"].as<std::string>();
+    if (type == "keydown" && onKey(event)) {
+        event.call<void>("preventDefault");
+        event.call<void>("stopPropagation");
+    } else if (type == "pointerdown") {
+        m_byTouch
+            = event["pointerType"].isString() && event["pointerType"].as<std::string>() == "touch";
+    } else if (type == "mousedown") {
+        onPress(event);
+    } else if (type == "click") {
+        onClick(event);
+    } else if (type == "focusout") {
+        onFocusOut(event);
+    } else if (type == "input") {
+        onInput();
+    } else if (type == "wheel") {
+        onWheel(event);
+    }
+}
+
+// A key a control of the page or an input method has a use for, or one with Ctrl or Meta (the
+// browser's), is not the list's.
 bool ComboBox::onKey(const val &event)
 {
-    const std::string key = event["key"].as<std::string>();
+    const std::string key = keyOf(event);
+    if (key.empty() || isComposing(event))
+        return false;
     const bool alt = event["altKey"].as<bool>();
+    const bool command = event["ctrlKey"].as<bool>() || event["metaKey"].as<bool>();
     int step = 0;
     if (key == "ArrowUp" || key == "ArrowDown")
         step = key == "ArrowUp" ? -1 : 1;
     else if (key == "PageUp" || key == "PageDown")
         step = (key == "PageUp" ? -1 : 1) * (isOpen() ? kItemsAPage : 1);
-    if (((key == "ArrowDown" || key == "ArrowUp") && alt) || key == "F4") {
+    if (command || (alt && key != "ArrowDown" && key != "ArrowUp")) {
+        return false;
+    } else if (((key == "ArrowDown" || key == "ArrowUp") && alt) || key == "F4") {
         if (isOpen())
             close();
         else
@@ -132,11 +171,11 @@ bool ComboBox::onKey(const val &event)
     } else if (isOpen() && step != 0) {
         makeActive(std::clamp(m_active + step, 0, m_form->itemCount() - 1));
     } else if (isOpen() && key == "Enter") {
-        m_form->pickItem(m_active);
+        m_form->pickItem(m_active); // none while the text is typed
         close();
     } else if (isOpen() && key == "Escape") {
         close();
-    } else if (!isOpen() && step != 0 && !event["ctrlKey"].as<bool>()) {
+    } else if (!isOpen() && step != 0) {
         // As on the desktop, the closed list steps its selection; the pattern would open it.
         m_form->stepItem(step);
     } else {
@@ -145,12 +184,7 @@ bool ComboBox::onKey(const val &event)
     return true;
 }
 
-void ComboBox::onPointer(const val &event)
-{
-    m_byTouch
-        = event["pointerType"].isString() && event["pointerType"].as<std::string>() == "touch";
-}
-
+// A press on the button or in the popup keeps the focus in the list, or brings it there.
 void ComboBox::onPress(const val &event)
 {
     const val target = event["target"];
@@ -167,9 +201,16 @@ void ComboBox::takeFocus()
     (m_byTouch ? m_button : m_edit).call<void>("focus");
 }
 
+// Whether `node` is the list's edit field or its button, between which the focus may move.
 bool ComboBox::holds(const val &node) const
 {
     return node.strictlyEquals(m_edit) || node.strictlyEquals(m_button);
+}
+
+void ComboBox::onFocusOut(const val &event)
+{
+    if (holds(event["target"]) && !holds(event["relatedTarget"]))
+        close();
 }
 
 // The button opens and closes the popup on its click, which a finger's tap and a screen
@@ -195,24 +236,40 @@ void ComboBox::onClick(const val &event)
     close();
 }
 
-// As on the desktop, the wheel over the closed list steps its selection; a wheel turned more
-// sideways than down scrolls the page across, as it would anywhere else.
+// As on the desktop, the wheel over the closed list steps its selection, but only while the edit
+// field has the focus, as browsers' own lists do: a page scrolls, and a wheel turned to scroll
+// it must not change the species on the way. A mouse's notch is 50 px or more, or a line or a
+// page; a touchpad sends a few pixels at a time, which add up to a notch, and a turn the other
+// way starts afresh. A wheel turned more sideways than down scrolls the page across.
 void ComboBox::onWheel(const val &event)
 {
-    const double delta = event["deltaY"].as<double>();
-    if (isOpen() || std::abs(delta) <= std::abs(event["deltaX"].as<double>()))
+    constexpr double kNotchPixels = 50;
+    const double down = event["deltaY"].as<double>();
+    if (isOpen() || !m_edit.strictlyEquals(val::global("document")["activeElement"])
+        || std::abs(down) <= std::abs(event["deltaX"].as<double>()))
         return;
     event.call<void>("preventDefault");
-    m_form->stepItem(delta > 0 ? 1 : -1);
+    const bool inPixels = event["deltaMode"].as<int>() == 0;
+    if ((m_wheel < 0) != (down < 0))
+        m_wheel = 0;
+    m_wheel += down;
+    if (inPixels && std::abs(m_wheel) < kNotchPixels)
+        return;
+    m_wheel = 0;
+    m_form->stepItem(down > 0 ? 1 : -1);
 }
 
+// Typed text picks nothing, so no item is active either: Enter keeps the text.
 void ComboBox::onInput()
 {
     m_form->typeListText();
+    if (isOpen())
+        makeActive(-1);
 }
 
 void ComboBox::open()
 {
+    m_open = true;
     m_popup.set("hidden", false);
     for (const val *element : {&m_edit, &m_button})
         element->call<void>("setAttribute", std::string("aria-expanded"), std::string("true"));
@@ -224,21 +281,24 @@ void ComboBox::close()
     if (!isOpen())
         return;
     makeActive(-1);
+    m_open = false;
     m_popup.set("hidden", true);
     for (const val *element : {&m_edit, &m_button})
         element->call<void>("setAttribute", std::string("aria-expanded"), std::string("false"));
-    m_edit.call<void>("removeAttribute", std::string("aria-activedescendant"));
 }
 
-// Marks the item at `position` as the active one, or none for -1.
+// Marks the item at `position` as the active one, the one the edit field names to screen
+// readers, or none for -1.
 void ComboBox::makeActive(int position)
 {
     const val items = m_popup["children"];
     if (m_active >= 0)
         items[m_active]["classList"].call<void>("remove", std::string("active"));
     m_active = position;
-    if (position < 0)
+    if (position < 0) {
+        m_edit.call<void>("removeAttribute", std::string("aria-activedescendant"));
         return;
+    }
     const val item = items[position];
     item["classList"].call<void>("add", std::string("active"));
     m_edit.call<void>("setAttribute", std::string("aria-activedescendant"), item["id"]);

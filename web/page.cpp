@@ -1,7 +1,6 @@
 #include "web/page.h"
 
 #include "web/dom.h"
-#include "web/html.h"
 #include "web/window_markup.h"
 
 #include <algorithm>
@@ -44,9 +43,9 @@ void Page::start(val self)
     Form_Load(*m_form);
 
     m_menus->listen(m_self.call<val>("menuBar"));
-    for (const char *type : {"keydown", "pointerdown", "mousedown", "click", "input", "focusout"})
+    m_list->listen(m_self.call<val>("comboBox"));
+    for (const char *type : {"keydown", "click"})
         listen(m_document, type);
-    listen(m_list->edit(), "wheel");
     listen(m_message->dialog(), "close");
 }
 
@@ -77,29 +76,18 @@ void Page::handleEvent(val event)
         closeMessage();
     } else if (type == "keydown") {
         onKey(event);
-    } else if (type == "pointerdown") {
-        m_list->onPointer(event);
-    } else if (type == "mousedown") {
-        m_list->onPress(event);
     } else if (type == "click") {
         onClick(event);
-    } else if (type == "focusout") {
-        onFocusOut(event);
-    } else if (type == "input" && event["target"].strictlyEquals(m_list->edit())) {
-        m_list->onInput();
-    } else if (type == "wheel") {
-        m_list->onWheel(event);
     }
 }
 
-// The menus' shortcuts first, then the list.
+// The menus' shortcuts, from wherever the focus is; the list has taken its keys already.
 void Page::onKey(const val &event)
 {
     // The modal message takes its own keys, and an input method the keys that compose a text.
-    if (m_message->isOpen() || event["isComposing"].as<bool>() || event["keyCode"].as<int>() == 229)
+    if (page::keyOf(event).empty() || m_message->isOpen() || page::isComposing(event))
         return;
-    if (m_menus->onShortcut(event)
-        || (event["target"].strictlyEquals(m_list->edit()) && m_list->onKey(event))) {
+    if (m_menus->onShortcut(event)) {
         event.call<void>("preventDefault");
         event.call<void>("stopPropagation");
     }
@@ -107,19 +95,10 @@ void Page::onKey(const val &event)
 
 void Page::onClick(const val &event)
 {
-    if (m_message->onClick(event)) {
+    if (m_message->onClick(event))
         closeMessage();
-    } else if (page::contains(m_calculate, event["target"])) {
+    else if (page::contains(m_calculate, event["target"]))
         calculate_Click(*m_form, *this);
-    } else {
-        m_list->onClick(event);
-    }
-}
-
-void Page::onFocusOut(const val &event)
-{
-    if (m_list->holds(event["target"]) && !m_list->holds(event["relatedTarget"]))
-        m_list->close();
 }
 
 void Page::run(const layout::MenuEntry &entry)
@@ -145,31 +124,30 @@ void Page::closeMessage()
 }
 
 // A page can close only a tab that a script opened; otherwise the window goes and a line says
-// that the tab can be closed.
+// that the tab can be closed, a status that screen readers speak.
 void Page::endProgram()
 {
     val::global("window").call<void>("close");
     m_ended = true;
     m_window.set("hidden", true);
-    m_window.call<void>(
-        "insertAdjacentHTML", std::string("afterend"),
-        html::Element("p")
-            .set("id", page::kEndedId)
-            .text(std::string(kProgramTitle) + " has ended. You can close this tab.")
-            .markup());
+    page::elementById(page::kEndedId)
+        .set("textContent", std::string(kProgramTitle) + " has ended. You can close this tab.");
 }
 
 } // namespace vexlet
 
-// The page's every binding, the menu bar's too: the pattern files are linked into the programs
-// that write the page's markup at build time as well, which bind nothing.
+// The page's every binding, the menu bar's and the list's too: the pattern files are linked into
+// the programs that write the page's markup at build time as well, which bind nothing.
 EMSCRIPTEN_BINDINGS(page)
 {
     emscripten::class_<vexlet::Page>("Page")
         .constructor<>()
         .function("start", &vexlet::Page::start)
         .function("handleEvent", &vexlet::Page::handleEvent)
-        .function("menuBar", &vexlet::Page::menuBar, emscripten::allow_raw_pointers());
+        .function("menuBar", &vexlet::Page::menuBar, emscripten::allow_raw_pointers())
+        .function("comboBox", &vexlet::Page::comboBox, emscripten::allow_raw_pointers());
     emscripten::class_<vexlet::page::MenuBar>("MenuBar").function(
         "handleEvent", &vexlet::page::MenuBar::handleEvent);
+    emscripten::class_<vexlet::page::ComboBox>("ComboBox")
+        .function("handleEvent", &vexlet::page::ComboBox::handleEvent);
 }

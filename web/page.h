@@ -2,8 +2,8 @@
 
 // The window as a page, with its menu bar, its species list and its message. The page shows the
 // window as the build wrote it; its script creates one Page and calls start(), and from then
-// on the menu bar listens for its own events, and the Page for every other event the window
-// handles, hands each to the control it concerns, and runs the commands on its fields.
+// on the menu bar and the list listen for their own events, and the Page for the menus'
+// shortcuts, Calculate and the message, and runs the commands on its fields.
 
 #include "form/commands.h"
 #include "web/combo_box.h"
@@ -24,17 +24,17 @@ public:
     // Builds the window, fills the species list and listens for events with `self`, this Page
     // as the script sees it.
     void start(emscripten::val self);
-    // Every event of the window, its list and its message (the DOM's EventListener).
+    // Every event the page listens for (the DOM's EventListener).
     void handleEvent(emscripten::val event);
-    // The menu bar, for the script to hand it its own events.
+    // The menu bar and the list, for the script to hand them their own events.
     [[nodiscard]] page::MenuBar *menuBar() { return &*m_menus; }
+    [[nodiscard]] page::ComboBox *comboBox() { return &*m_list; }
 
 private:
     void startFields() const;
     void listen(const emscripten::val &target, const char *type) const;
     void onKey(const emscripten::val &event);
     void onClick(const emscripten::val &event);
-    void onFocusOut(const emscripten::val &event);
     void run(const layout::MenuEntry &entry);
     void closeMessage();
 
