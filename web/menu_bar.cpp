@@ -22,17 +22,12 @@ std::string menuId(const MenuEntry &entry)
     return std::string(entry.name) + "-menu";
 }
 
-void focus(const MenuEntry &entry)
-{
-    elementById(entry.name).call<void>("focus");
-}
-
 // The letter a key stands for: the character it types where that is ASCII, so that every
 // layout's own letters work (and its punctuation, on whichever key, stands for none); otherwise
 // the key it is on. A Mac's Option+F types "ƒ", but its code is still "KeyF".
 char letterOf(const val &event)
 {
-    const std::string key = event["key"].as<std::string>();
+    const std::string key = keyOf(event);
     if (key.size() == 1) {
         const auto character = static_cast<unsigned char>(key[0]);
         return std::isalnum(character) != 0 ? static_cast<char>(std::tolower(character)) : '\0';
@@ -152,6 +147,16 @@ MenuBar::MenuBar(Run run)
     : m_bar(elementById(kId))
     , m_run(std::move(run))
 {
+    for (const MenuEntry &entry : kMenu) {
+        m_items.push_back(elementById(entry.name));
+        m_menus.push_back(entry.action == MenuAction::submenu ? elementById(menuId(entry))
+                                                              : val::undefined());
+    }
+}
+
+void MenuBar::focus(const MenuEntry &entry) const
+{
+    m_items[layout::positionOf(entry)].call<void>("focus");
 }
 
 void MenuBar::listen(const val &self) const
@@ -175,7 +180,7 @@ void MenuBar::handleEvent(val event)
         return;
     }
     const MenuEntry *entry = entryAt(event["target"]);
-    if (entry == nullptr)
+    if (entry == nullptr || (type == "keydown" && keyOf(event).empty()))
         return;
     if (type == "keydown" && onKey(event, *entry)) {
         event.call<void>("preventDefault");
@@ -213,11 +218,10 @@ bool MenuBar::onShortcut(const val &event)
     if (contains(m_bar, event["target"]))
         return false;
     const MenuEntry *entry = nullptr;
-    if (event["key"].as<std::string>() == "F10")
+    if (keyOf(event) == "F10" && !hasCommandModifier(event) && !event["shiftKey"].as<bool>())
         entry = &layout::menuEnd(kMenuBar, false);
-    else if (event["altKey"].as<bool>() && !event["ctrlKey"].as<bool>()
-             && !event["metaKey"].as<bool>())
-        entry = entryWithLetter(kMenuBar, event);
+    else
+        entry = barEntryWithAlt(event);
     if (entry == nullptr)
         return false;
     enter();
@@ -225,10 +229,27 @@ bool MenuBar::onShortcut(const val &event)
     return true;
 }
 
+// The bar entry that Alt and the key's letter opens, if any: Alt alone, as AltGr is Ctrl+Alt and
+// types characters.
+const MenuEntry *MenuBar::barEntryWithAlt(const val &event)
+{
+    if (!event["altKey"].as<bool>() || event["ctrlKey"].as<bool>() || event["metaKey"].as<bool>())
+        return nullptr;
+    return entryWithLetter(kMenuBar, event);
+}
+
 // The bar steps by Left and Right, a menu by Up and Down; see the table in menu_bar.h.
 bool MenuBar::onKey(const val &event, const MenuEntry &entry)
 {
-    const std::string key = event["key"].as<std::string>();
+    // A key with Ctrl, Alt or Meta is the browser's (save, print, its own menus), but for Alt
+    // and a bar entry's letter, which opens that entry from here as from anywhere.
+    if (hasCommandModifier(event)) {
+        const MenuEntry *bar = barEntryWithAlt(event);
+        if (bar != nullptr)
+            openOnFirst(*bar);
+        return bar != nullptr;
+    }
+    const std::string key = keyOf(event);
     const bool onBar = entry.parent == kMenuBar;
     const std::string next = onBar ? "ArrowRight" : "ArrowDown";
     const std::string previous = onBar ? "ArrowLeft" : "ArrowUp";
@@ -281,12 +302,15 @@ void MenuBar::onPress(const val &event)
     }
 }
 
-// Where the focus is, unless already on the bar, is where leaving the bar returns it.
+// Where the focus is, unless already on the bar, is where leaving the bar returns it; with none
+// (the document's body has it), leaving the bar leaves nothing focused.
 void MenuBar::enter()
 {
-    const val active = val::global("document")["activeElement"];
+    const val document = val::global("document");
+    const val active = document["activeElement"];
     if (!contains(m_bar, active))
-        m_returnFocus = active;
+        m_returnFocus
+            = active.isNull() || active.strictlyEquals(document["body"]) ? val::null() : active;
 }
 
 void MenuBar::leave()
@@ -317,10 +341,10 @@ void MenuBar::showOpen(const MenuEntry *deepest)
         bool isOpen = false;
         for (const MenuEntry *at = deepest; at != nullptr && !isOpen; at = parentOf(*at))
             isOpen = at == &entry;
-        elementById(menuId(entry)).set("hidden", !isOpen);
-        elementById(entry.name)
-            .call<void>("setAttribute", std::string("aria-expanded"),
-                        std::string(isOpen ? "true" : "false"));
+        const std::size_t index = layout::positionOf(entry);
+        m_menus[index].set("hidden", !isOpen);
+        m_items[index].call<void>("setAttribute", std::string("aria-expanded"),
+                                  std::string(isOpen ? "true" : "false"));
     }
     m_open = deepest;
 }

@@ -21,8 +21,10 @@
 //   Escape                  close this menu and return to the entry that opened it
 //   a letter                the entry whose access letter it is
 //   Tab                     close every menu and leave the bar
-// Leaving the bar, by Escape, Tab or running an item, returns the focus to where it was before
-// the bar was entered, by keyboard or mouse. A press outside the bar closes every menu.
+// Keys with Ctrl, Alt or Meta are left to the browser, but for Alt and a bar entry's letter; only
+// F10 alone enters the bar. Leaving the bar, by Escape, Tab or running an item, returns the focus
+// to where it was before the bar was entered, by keyboard or mouse, or to nothing. A press
+// outside the bar closes every menu.
 
 #include "form/window_layout.h"
 #include "web/html.h"
@@ -30,6 +32,7 @@
 #include <emscripten/val.h>
 #include <functional>
 #include <string_view>
+#include <vector>
 
 namespace vexlet::page {
 
@@ -63,7 +66,9 @@ public:
     bool onShortcut(const emscripten::val &event);
 
 private:
+    [[nodiscard]] static const layout::MenuEntry *barEntryWithAlt(const emscripten::val &event);
     [[nodiscard]] const layout::MenuEntry *entryAt(const emscripten::val &node) const;
+    void focus(const layout::MenuEntry &entry) const;
     bool onKey(const emscripten::val &event, const layout::MenuEntry &entry);
     void onPress(const emscripten::val &event);
     [[nodiscard]] bool isOpen(const layout::MenuEntry &entry) const;
@@ -74,6 +79,9 @@ private:
     void activate(const layout::MenuEntry &entry);
 
     emscripten::val m_bar;
+    // Each menu table entry's element, and for a submenu entry the menu it opens, by index.
+    std::vector<emscripten::val> m_items;
+    std::vector<emscripten::val> m_menus;
     Run m_run;
     const layout::MenuEntry *m_open = nullptr; // the deepest entry whose menu shows, if any
     emscripten::val m_returnFocus = emscripten::val::null();
