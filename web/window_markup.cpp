@@ -33,6 +33,20 @@ static_assert(
     }(),
     "an id of the page's is a control's, line's or menu entry's name");
 
+// The species list's ids among them are those its pattern gives it.
+constexpr bool listPartIs(std::string_view part, std::string_view suffix)
+{
+    const std::string_view list = fieldInfo(Field::vexlist).name;
+    return std::any_of(kPartIds.begin(), kPartIds.end(), [&](const PartId &entry) {
+        return entry.part == part && entry.id.size() == list.size() + suffix.size()
+            && entry.id.starts_with(list) && entry.id.ends_with(suffix);
+    });
+}
+static_assert(listPartIs("list-edit", ComboBox::kEditSuffix)
+                  && listPartIs("list-button", ComboBox::kButtonSuffix)
+                  && listPartIs("list-items", ComboBox::kPopupSuffix),
+              "the page's ids for the list are not its pattern's");
+
 // Every option button of the window is in one group, as in the window's one container.
 constexpr std::string_view kOptionGroup = "options";
 
@@ -210,12 +224,15 @@ std::string windowMarkup()
     for (const layout::Line &line : layout::kLines)
         client.append(
             Element("div").set("id", line.name).set("class", "line").set("role", "separator"));
+    // Then the line that stands for the window once the program has ended: a status from the
+    // start, so that screen readers speak it when it is written.
     return Element("div")
-        .set("id", kWindowId)
-        .set("class", "window")
-        .append(MenuBar::markup())
-        .append(client)
-        .markup();
+               .set("id", kWindowId)
+               .set("class", "window")
+               .append(MenuBar::markup())
+               .append(client)
+               .markup()
+        + Element("p").set("id", kEndedId).set("role", "status").markup();
 }
 
 std::string windowLookStyle()

@@ -6,6 +6,7 @@
 // designed keyboard order, so that Tab follows it with no tabindex of their own.
 
 #include "form/window_layout.h"
+#include "web/combo_box.h"
 #include "web/html.h"
 #include "web/menu_bar.h"
 #include "web/message_box.h"
@@ -22,14 +23,15 @@ inline constexpr std::string_view kClientId = "client";
 // The line that stands for the window once the program has ended.
 inline constexpr std::string_view kEndedId = "ended";
 
-// The ids of the page's own parts, but for the list's, which are its name's: each with the name
-// the page's tests know it by. No control, line or menu entry has one of them as its name.
+// The ids of the page's own parts, each with the name the page's tests know it by. No control,
+// line or menu entry has one of them as its name; the species list's are its name's and its
+// parts' suffixes (ComboBox::editId and the others).
 struct PartId
 {
     std::string_view part;
     std::string_view id;
 };
-inline constexpr std::array<PartId, 8> kPartIds = {{
+inline constexpr std::array<PartId, 11> kPartIds = {{
     {"window", kWindowId},
     {"client", kClientId},
     {"ended", kEndedId},
@@ -38,6 +40,9 @@ inline constexpr std::array<PartId, 8> kPartIds = {{
     {"message-title", MessageBox::kTitleId},
     {"message-text", MessageBox::kTextId},
     {"message-ok", MessageBox::kOkId},
+    {"list-edit", "vexlist-edit"},
+    {"list-button", "vexlist-button"},
+    {"list-items", "vexlist-items"},
 }};
 
 // The class that gives a control one of the window's fonts.
@@ -51,7 +56,8 @@ inline constexpr std::array<PartId, 8> kPartIds = {{
 // field's control.
 [[nodiscard]] std::string fieldElementId(Field field);
 
-// The window: the menu bar, then the client area. Its look is in three style sheets, each
+// The window: the menu bar, then the client area; and after it the line that says the program
+// has ended, empty until then. Its look is in three style sheets, each
 // opening with the patterns' rules for it: what every layout shares (fonts, the value displays'
 // colours; the page's own text, the menus and the message, in the toolkit's font as on the
 // desktop), and each control's place in the window and on a phone (phone_layout.h).

@@ -13,10 +13,10 @@
 //                       the look-alike faces the window's fonts need
 //   id PART ID          the ids of the page's parts that are no control: the window, its client
 //                       area and the line that stands for it once ended; the menu bar; the
-//                       message, its title, its text and its OK; the list's edit field and button
+//                       message, its title, its text and its OK; the list's edit field, button
+//                       and popup
 
 #include "form/form_state.h"
-#include "web/combo_box.h"
 #include "web/window_markup.h"
 
 #include <iostream>
@@ -110,7 +110,4 @@ int main()
         std::cout << face << '\n';
     for (const page::PartId &part : page::kPartIds)
         std::cout << "id\t" << part.part << '\t' << part.id << '\n';
-    const std::string_view list = fieldInfo(Field::vexlist).name;
-    std::cout << "id\tlist-edit\t" << page::ComboBox::editId(list) << '\n';
-    std::cout << "id\tlist-button\t" << page::ComboBox::buttonId(list) << '\n';
 }
