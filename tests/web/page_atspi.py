@@ -15,7 +15,6 @@ import os
 import signal
 import subprocess
 import sys
-import time
 
 from page_drive import start_browser
 
@@ -93,8 +92,11 @@ def check(browser, title, expected, expected_message):
         ["xdotool", "search", "--onlyvisible", "--name", title],
         capture_output=True, text=True).stdout.split(), 60)[0]
     xdotool("windowfocus", "--sync", window)
-    time.sleep(0.3)
-    xdotool("key", "--delay", "20", *["Down"] * SPECIES)  # the list has the focus at start
+    # The keys go to the list, which has the focus at start, once the page has the window's.
+    wait_for("the page to have the focus", lambda: browser.script(
+        "return document.hasFocus() && document.activeElement.getAttribute('role')"
+        " === 'combobox'"))
+    xdotool("key", "--delay", "20", *["Down"] * SPECIES)
     xdotool("key", "Tab", "ctrl+a")
     xdotool("type", "--delay", "20", LEVEL)
     nodes = by_id(document, {})

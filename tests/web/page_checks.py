@@ -276,7 +276,7 @@ def main():
         check_without_webassembly(page_path, table)
         return
     check_policy(page_path)
-    browser = start_browser(page_path)
+    browser = start_browser(page_path, engine="chromium")
     try:
         page = Page(browser, table)
         page.focus(table.fields[0])

@@ -41,7 +41,7 @@ SHOWN_MESSAGE = """
 const ids = arguments[0], box = document.getElementById(ids['message']);
 const message = box.open ? [document.getElementById(ids['message-title']).textContent,
                             document.getElementById(ids['message-text']).textContent] : null;
-return [message, document.getElementById(ids['ended']) !== null];"""
+return [message, document.getElementById(ids['ended']).textContent !== ''];"""
 
 # Each control as vexlet-drive's show-layout prints the window's, from what the browser computes:
 # box in twips from the client area, shown text, font (first family, points, weight), colours

@@ -1,11 +1,10 @@
 #!/usr/bin/python3
 """The keyboard, the mouse and the wheel on the page's list, menus and message, as one session of
-steps with real input events, in the browser VEXLET_ENGINE names. Two kinds of key no keyboard
-here can give are sent as the events a browser makes of them: Option and a letter on a Mac, and
-a key while an input method composes. After each step: the element that has the focus, the
-list open or closed (its button state and its popup agree), the menus that are open (each entry's
-state and its menu agree), whether the message shows, and where given the list's picked item.
-At the end, not one error logged by the page.
+steps with real input events, in the browser VEXLET_ENGINE names; keys no keyboard here can
+give, or that would open the browser's own dialogs, are sent as the events a browser makes of
+them. After each step: the element that has the focus, the list open or closed, the menus that
+are open, whether the message shows, where given the list's picked item, and that what shows
+agrees with what screen readers are told. At the end, not one error logged by the page.
 
 usage: page_keys.py PAGE LAYOUT-TABLE-COMMAND...
 """
@@ -37,16 +36,23 @@ STEPS = [
     ("ArrowDown", EDIT, CLOSED, [], False, 6),  # closed, the list steps, as on the desktop
     ("wheel down", EDIT, CLOSED, [], False, 7),
     ("wheel sideways", EDIT, CLOSED, [], False, 7),
-    ("event composing ArrowDown", EDIT, CLOSED, [], False, 7),
-    ("click drop", EDIT, OPEN, [], False, 7),
-    ("click outside", "", CLOSED, [], False, 7),
+    ("wheel 20 20", EDIT, CLOSED, [], False, 7),  # a touchpad's small turns add up to a notch
+    ("wheel 20", EDIT, CLOSED, [], False, 8),
+    ("event composing ArrowDown", EDIT, CLOSED, [], False, 8),
+    ("event no key", EDIT, CLOSED, [], False, 8),  # as autofill sends
+    ("click drop", EDIT, OPEN, [], False, 8),
+    ("click outside", "", CLOSED, [], False, 8),
     ("click level", "level", CLOSED, [], False, None),
+    ("wheel down", "level", CLOSED, [], False, 8),  # the page scrolls; the list steps not
+    ("event Shift+F10", "level", CLOSED, [], False, None),  # the browser's context menu
     ("F10", "experience", CLOSED, ["file"], False, None),
     ("ArrowDown", "exit", CLOSED, ["file"], False, None),
     ("ArrowDown", "experience", CLOSED, ["file"], False, None),
     ("End", "exit", CLOSED, ["file"], False, None),
     ("Home", "experience", CLOSED, ["file"], False, None),
     ("ArrowRight", "fast", CLOSED, ["file", "experience"], False, None),
+    ("event Ctrl+s", "fast", CLOSED, ["file", "experience"], False, None),  # the browser's
+    ("event no key", "fast", CLOSED, ["file", "experience"], False, None),
     ("ArrowUp", "parabolic", CLOSED, ["file", "experience"], False, None),
     ("ArrowLeft", "experience", CLOSED, ["file"], False, None),
     ("Escape", "file", CLOSED, [], False, None),
@@ -67,31 +73,49 @@ STEPS = [
     ("Escape", "level", CLOSED, [], False, None),
     ("click file", "file", CLOSED, ["file"], False, None),
     ("click outside", "", CLOSED, [], False, None),
+    ("F10", "experience", CLOSED, ["file"], False, None),
+    ("Escape Escape", "", CLOSED, [], False, None),  # nothing had the focus: nothing has it
     ("click drop", EDIT, OPEN, [], False, None),
     ("click item 0", EDIT, CLOSED, [], False, 0),
     ("click calculate", "message-ok", CLOSED, [], True, 0),
     ("event late close", "message-ok", CLOSED, [], True, 0),
     ("Enter", "calculate", CLOSED, [], False, 0),
+    ("click drop", EDIT, OPEN, [], False, 0),
+    ("ArrowDown ArrowDown z z", EDIT, OPEN, [], False, -1),  # typed: no option is active
+    ("Enter", EDIT, CLOSED, [], False, -1),  # and Enter keeps the text
     # Every kind of control changed, then a reload: a start, whatever the browser restores.
     ("play pick 5|level 42|trainer|traded|click calculate", None, CLOSED, [], False, 5),
     ("reload", EDIT, CLOSED, [], False, -1),
+    ("Alt+f x", None, CLOSED, [], False, -1),  # the line that stays is spoken
 ]
 
+# Whether what shows agrees with what screen readers are told: the list's edit field and button
+# expanded as its popup shows, its active option (marked "active") the one the edit field names;
+# each submenu entry expanded as its menu shows; the line left by Exit in a live region.
 STATE = HELPERS + """
 const [listName, ids] = arguments, list = document.getElementById(listName), edit = focusable(list);
 const part = id => Object.keys(ids).find(name => ids[name] === id) || id;
-const popup = list.querySelector('[role=listbox]');
+const popup = list.querySelector('[role=listbox]'), active = popup.querySelector('.active');
 const expanded = e => e.getAttribute('aria-expanded') === 'true';
 const menus = [...document.querySelectorAll('[role=menuitem][aria-haspopup]')];
-const agree = expanded(edit) === !popup.hidden && menus.every(
-  m => expanded(m) === !document.getElementById(m.getAttribute('aria-controls')).hidden);
+const ended = document.getElementById(ids['ended']);
+const agree = [edit, document.getElementById(ids['list-button'])].every(
+  e => expanded(e) === !popup.hidden)
+  && edit.getAttribute('aria-activedescendant') === (popup.hidden || !active ? null : active.id)
+  && menus.every(
+    m => expanded(m) === !document.getElementById(m.getAttribute('aria-controls')).hidden)
+  && (!ended || ended.textContent === '' || ended.closest('[role=status], [role=alert], [aria-live]') !== null);
 return [part(document.activeElement.id), expanded(edit), menus.filter(expanded).map(m => m.id),
         document.getElementById(ids['message']).open, picked(list), agree];"""
 
-# What a browser makes of keys no keyboard here gives: Option+F on a Mac types "ƒ" on the F key;
-# a key pressed while an input method composes. And the close event of a message closed by a
+# What a browser makes of keys no keyboard here gives, or that a test must not give it (a save
+# dialog; the context menu): Option+F on a Mac types "ƒ" on the F key; a key pressed while an
+# input method composes; a keydown without a key, as autofill sends. And the close event of a message closed by a
 # click, which a busy browser may deliver only once the next message shows.
 EVENTS = {"Mac Option+f": ("keydown", {"key": "\u0192", "code": "KeyF", "altKey": True}),
+          "Ctrl+s": ("keydown", {"key": "s", "code": "KeyS", "ctrlKey": True}),
+          "Shift+F10": ("keydown", {"key": "F10", "code": "F10", "shiftKey": True}),
+          "no key": ("keydown", {}),
           "composing ArrowDown": ("keydown", {"key": "ArrowDown", "code": "ArrowDown",
                                               "isComposing": True}),
           "late close": ("close", {"target": "message"})}
@@ -115,9 +139,12 @@ def step(browser, table, what):
         reload_page(browser)
     elif kind == "click":
         browser.click_on(target_of(table, rest))
-    elif kind == "wheel":
+    elif kind == "wheel":  # down a notch, sideways a notch, or down by each of some pixels
         x, y = browser.script(CENTRE, f"#{table.fields[0]} input")
-        browser.wheel(x, y, 120 if rest == "sideways" else 0, 0 if rest == "sideways" else 120)
+        notches = {"down": [(0, 120)], "sideways": [(120, 0)]}
+        turns = notches[rest] if rest in notches else [(0, int(px)) for px in rest.split()]
+        for across, down in turns:
+            browser.wheel(x, y, across, down)
     elif kind == "event":
         browser.script(SEND_EVENT, *EVENTS[rest], table.ids)
     elif what != "start":
