@@ -162,7 +162,11 @@ class Chromium(WebDriverEngine):
 class WebKit(WebDriverEngine):
     """MiniBrowser through WebKitWebDriver, in a window on the X server of $DISPLAY. Neither
     tells what a page logs, so a recorder in the page keeps its errors from the time it is
-    loaded; a page whose start fails never gets ready, which every test waits for."""
+    loaded. Nothing runs a script before the page's own (WebKitWebDriver has no preload scripts
+    and refuses WebDriver BiDi; MiniBrowser's console-to-stdout setting does not reach the views
+    it opens for automation), so what the page logs while it starts is missed here: the same
+    page logs it in the other engines, and a page whose start fails never gets ready, which
+    every test waits for."""
 
     MINIBROWSER = glob.glob("/usr/lib/*/webkit2gtk-4.1/MiniBrowser")
     RECORDER = """
