@@ -10,6 +10,9 @@ namespace vexlet {
 
 namespace {
 
+// What the toolkit says while the application object is built, held until it is known whether
+// the start failed. The toolkit's message handler is a plain function, so what it holds can only
+// be kept here; it is used during that construction alone.
 struct HeldMessage
 {
     QtMsgType type;
