@@ -107,8 +107,8 @@ html::Element menuElement(std::size_t menu, html::Element list)
 
 } // namespace
 
-// Menus drop below the bar and open their submenus to their right; a finger's entries are 44 px
-// high on a phone, and roomier on any touch screen.
+// Menus drop below the bar and open their submenus to their right; a finger's entries are a
+// finger's target high on a phone, and roomier on any touch screen.
 constinit const html::StyleSheet MenuBar::kStyle = {
     .everywhere = R"css(
 .menubar, .menu { margin: 0; padding: 0; list-style: none; }
@@ -120,7 +120,7 @@ constinit const html::StyleSheet MenuBar::kStyle = {
 .menutitle:hover { background: var(--highlight); color: var(--highlighted-text); outline: none; }
 .menu { position: absolute; left: 0; top: 100%; z-index: 2; min-width: 150px; padding: 2px 0;
   background: var(--field); border: 1px solid var(--frame);
-  box-shadow: 2px 2px 4px rgba(0, 0, 0, 0.3); color: var(--text); }
+  box-shadow: 2px 2px 4px var(--shade); color: var(--text); }
 .menu .menu { left: 100%; top: -3px; }
 .menuitem { position: relative; padding: 3px 24px; white-space: nowrap; }
 .menuitem[aria-haspopup]::after { content: ""; position: absolute; right: 8px; top: 50%;
@@ -132,9 +132,9 @@ constinit const html::StyleSheet MenuBar::kStyle = {
 .menubar { height: 22px; }
 )css",
     .phone = R"css(
-.menubar { height: 44px; }
-.menutitle { padding: 0 16px; line-height: 44px; }
-.menuitem { padding: 0 24px; line-height: 44px; }
+.menubar { height: var(--finger); }
+.menutitle { padding: 0 16px; line-height: var(--finger); }
+.menuitem { padding: 0 24px; line-height: var(--finger); }
 )css",
 };
 

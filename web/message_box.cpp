@@ -27,7 +27,7 @@ dialog button { display: block; margin: 10px auto 12px; min-width: 80px; height:
   font: inherit; }
 )css",
     .phone = R"css(
-dialog button { height: 44px; min-width: 96px; }
+dialog button { height: var(--finger); min-width: 96px; }
 )css",
 };
 

@@ -222,6 +222,9 @@ std::string windowLookStyle()
 {
     std::string style = patternStyle(&html::StyleSheet::everywhere) + "body{"
         + fontDeclaration(kToolkitFont) + "}";
+    // The list's popup is a page of items high.
+    style += "." + std::string(ComboBox::kClass)
+        + "{--items-a-page:" + std::to_string(ComboBox::kItemsAPage) + "}";
     for (layout::FontKey key : layout::kFontKeys)
         style += "." + fontClass(key) + "{" + fontStyle(key) + "}";
     // The value displays, a rule for each colour.
