@@ -221,7 +221,7 @@ def check_phone(page_path, table):
     """At 320 and 360 CSS px on a touch screen: no sideways scrolling, no text under 12 px, and
     every control a finger uses a target of at least 44 × 44 px; at 360 px a session by touch."""
     for width in (320, 360):
-        browser = start_browser(page_path, phone=width)
+        browser = start_browser(page_path, width, 740, touch=True)
         try:
             names = [c["name"] for c in table.controls if c["kind"] != "line"
                      and not c["hidden"]]
