@@ -31,7 +31,6 @@ constinit const html::StyleSheet ComboBox::kStyle = {
   box-sizing: border-box; overscroll-behavior: contain; }
 .items li { padding: 1px 4px; line-height: var(--item-line); cursor: default; }
 .items li.active, .items li:hover { background: var(--highlight); color: var(--highlighted-text); }
-@media (pointer: coarse) { .combo { --item-line: 28px; } }
 )css",
     .phone = R"css(
 .combo { --drop: calc(var(--finger) + 1px); --item-line: var(--finger); height: var(--finger); }

@@ -107,8 +107,8 @@ html::Element menuElement(std::size_t menu, html::Element list)
 
 } // namespace
 
-// Menus drop below the bar and open their submenus to their right; a finger's entries are a
-// finger's target high on a phone, and roomier on any touch screen.
+// Menus drop below the bar and open their submenus to their right; for a finger every entry is a
+// finger's target high.
 constinit const html::StyleSheet MenuBar::kStyle = {
     .everywhere = R"css(
 .menubar, .menu { margin: 0; padding: 0; list-style: none; }
@@ -126,7 +126,6 @@ constinit const html::StyleSheet MenuBar::kStyle = {
 .menuitem[aria-haspopup]::after { content: ""; position: absolute; right: 8px; top: 50%;
   margin-top: -4px; border: 4px solid transparent; border-left: 5px solid currentColor;
   border-right: 0; }
-@media (pointer: coarse) { .menuitem { padding: 8px 24px; } }
 )css",
     .window = R"css(
 .menubar { height: 22px; }

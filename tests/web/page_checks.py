@@ -3,9 +3,9 @@
 layout table (as `layout-table` prints it): its security policy, exactly the directives the page
 needs; in Chromium's accessibility tree every control with the role of its kind and the name of
 the table, every value display a label with the number it shows after real input, and the
-message a named alert dialog; on touch screens 320 and 360 px wide no sideways scrolling, no
-text under 12 px, every control a finger uses at least 44 px each way, and at 360 px a session
-by touch alone; and not one error in the browser's console, where a request that the policy
+message a named alert dialog; on touch screens from a small phone's to a tablet's, both ways up,
+no sideways scrolling, no text under 12 px, every control a finger uses at least 44 px each way,
+and on a phone a session by touch alone; and not one error in the browser's console, where a request that the policy
 refused would show. (site_check.py serves the page from a web server.) With
 --without-webassembly, alone: in Firefox with WebAssembly switched off, a line that says why the
 page cannot run.
@@ -165,7 +165,7 @@ def check_message(browser, page):
     print(f"message   {summary[0]:<9} {summary[1]:<34} {summary[2]}")
 
 
-# On a phone: how far the page scrolls sideways; the smallest text; and for each control a
+# On a touch screen: how far the page scrolls sideways; the smallest text; and for each control a
 # finger uses (any that is neither read-only nor disabled, and the menu entries, all open), the
 # larger of its own box and its label's.
 PHONE = HELPERS + """
@@ -189,7 +189,7 @@ return [document.documentElement.scrollWidth - document.documentElement.clientWi
         texts.sort((a, b) => a[0] - b[0])[0], targets];"""
 
 
-# A session by touch alone at 360 px: what a finger taps, then the focus (on the list's button,
+# A session by touch alone on a phone: what a finger taps, then the focus (on the list's button,
 # not in its edit field, which would raise the screen's keyboard), the list open, the open menus,
 # the message shown and the list's picked item.
 TOUCHES = [
@@ -211,17 +211,24 @@ def check_touch(browser, table):
         browser.tap_on(target_of(table, target))
         got = browser.script(STATE, list_name, table.ids)
         if got[:5] != expected or not got[5]:
-            fail(f"at 360 px a tap on {what} gives {got}, not {expected}")
+            fail(f"on a phone a tap on {what} gives {got}, not {expected}")
         if what == "Calculate" and Page(browser, table).show(["exp"]) != ["157"]:
-            fail("at 360 px a tap on Calculate did not calculate")
-    print(f"at 360 px by touch alone: {', '.join(t[0] for t in TOUCHES)}: every step as expected")
+            fail("on a phone a tap on Calculate did not calculate")
+    print(f"on a phone by touch alone: {', '.join(t[0] for t in TOUCHES)}: every step as expected")
+
+
+# Touch screens, in CSS px: a small phone and a common one, upright; a phone turned sideways; a
+# tablet, both ways up. The session by touch is played on the common phone.
+TOUCH_SCREENS = [(320, 740), (360, 740), (844, 390), (1024, 768), (768, 1024)]
+TOUCH_SESSION_SCREEN = (360, 740)
 
 
 def check_phone(page_path, table):
-    """At 320 and 360 CSS px on a touch screen: no sideways scrolling, no text under 12 px, and
-    every control a finger uses a target of at least 44 × 44 px; at 360 px a session by touch."""
-    for width in (320, 360):
-        browser = start_browser(page_path, width, 740, touch=True)
+    """On touch screens: no sideways scrolling, no text under 12 px, and every control a finger
+    uses a target of at least 44 × 44 px; on a phone a session by touch."""
+    for width, height in TOUCH_SCREENS:
+        screen = f"{width} x {height} px"
+        browser = start_browser(page_path, width, height, touch=True)
         try:
             names = [c["name"] for c in table.controls if c["kind"] != "line"
                      and not c["hidden"]]
@@ -229,17 +236,17 @@ def check_phone(page_path, table):
             overflow, (smallest, text), targets = browser.script(PHONE, names)
             press(browser, "Escape Escape Escape")
             if overflow > 0:
-                fail(f"at {width} px the page scrolls {overflow} px sideways")
+                fail(f"at {screen} the page scrolls {overflow} px sideways")
             if smallest < 12:
-                fail(f"at {width} px {text!r} is {smallest} px high")
+                fail(f"at {screen} {text!r} is {smallest} px high")
             small = [(name, box) for name, box in targets if min(box) < 44]
             if small:
-                fail(f"at {width} px these targets are under 44 x 44 px: {small}")
+                fail(f"at {screen} these targets are under 44 x 44 px: {small}")
             name, box = min(targets, key=lambda target: min(target[1]))
-            print(f"at {width} px: no sideways scrolling; smallest text {smallest} px "
+            print(f"at {screen}: no sideways scrolling; smallest text {smallest} px "
                   f"({text!r}); smallest of {len(targets)} targets {name}, "
                   f"{box[0]:.0f} x {box[1]:.0f} px")
-            if width == 360:
+            if (width, height) == TOUCH_SESSION_SCREEN:
                 check_touch(browser, table)
             check_console(browser)
         finally:

@@ -39,6 +39,18 @@ return arguments[0].map(name => {
   return e.tagName === 'INPUT' ? e.value : e.textContent;
 });"""
 
+# Where a user would click an element, once it is scrolled into view and has stayed there for two
+# frames: an item of an open list taller than the screen scrolls the page as well as the list.
+# Null until the element is what the point hits.
+SETTLED_CENTRE = """
+const e = document.querySelector(arguments[0]);
+e.scrollIntoView({block: 'nearest'});
+const frame = () => new Promise(next => requestAnimationFrame(next));
+return frame().then(frame).then(() => {
+  const box = e.getBoundingClientRect(), x = box.left + box.width / 2, y = box.top + box.height / 2;
+  return e.contains(document.elementFromPoint(x, y)) ? [x, y] : null;
+});"""
+
 # The page marks the moment it is ready: the list filled, the fonts loaded.
 IS_READY = "return performance.getEntriesByName('ready').length > 0"
 
@@ -204,9 +216,11 @@ class Page:
 
     def pick(self, position):
         """Opens the list with its button, scrolls it to the item as a user would, and clicks
-        the item."""
+        the item once it stands still under the pointer."""
         self.browser.click_on(target_of(self.table, "drop"))
-        self.browser.click_on(target_of(self.table, f"item {position}"))
+        item = target_of(self.table, f"item {position}")
+        self.browser.click(*engines.wait_for(f"item {position} to stand still", lambda: (
+            self.browser.script(SETTLED_CENTRE, item))))
 
     def click(self, command, out):
         keys = self.table.commands[command]
