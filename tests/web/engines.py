@@ -214,7 +214,8 @@ if (!window.loggedErrors) {
 class Firefox(Engine):
     """Firefox ESR, headless, through WebDriver BiDi on a port of the loopback address. A touch
     screen is a phone's pixel ratio and the preferences that make the primary pointer, and every
-    pointer, coarse and unable to hover (BiDi has no command for touch yet)."""
+    pointer, coarse and unable to hover (BiDi has no command for touch yet), and its scroll bars
+    overlay the page, as a phone's do, rather than take its width."""
 
     COARSE = 1  # the pointer capabilities' flag of a coarse pointer, without that of hovering
 
@@ -229,7 +230,8 @@ class Firefox(Engine):
                                 ("datareporting.policy.dataSubmissionEnabled", False),
                                 ("browser.chrome.site_icons", False),
                                 *((("ui.primaryPointerCapabilities", self.COARSE),
-                                   ("ui.allPointerCapabilities", self.COARSE)) if touch else ()),
+                                   ("ui.allPointerCapabilities", self.COARSE),
+                                   ("ui.useOverlayScrollbars", 1)) if touch else ()),
                                 *arguments):
                 file.write(f"user_pref({json.dumps(name)}, {json.dumps(value)});\n")
         self.process = subprocess.Popen(
