@@ -12,7 +12,8 @@ namespace vexlet::page {
 
 // The edit field fills the list but for its button, a square at the right, --drop wide; for a
 // finger the button is a finger's target, over the list's frame. The popup shows a page of items
-// (--items-a-page, as many as Page Down moves by), each --item-line high.
+// (--items-a-page, as many as Page Down moves by), each --item-line high, whatever line height a
+// reader sets.
 constinit const html::StyleSheet ComboBox::kStyle = {
     .everywhere = R"css(
 .combo { --drop: 19px; --item-line: 19px; overflow: visible; border: 1px solid var(--frame);
@@ -29,7 +30,8 @@ constinit const html::StyleSheet ComboBox::kStyle = {
   max-height: calc(var(--items-a-page) * (var(--item-line) + 2px) + 2px); margin: 0; padding: 0;
   overflow-y: auto; list-style: none; background: var(--field); border: 1px solid var(--frame);
   box-sizing: border-box; overscroll-behavior: contain; }
-.items li { padding: 1px 4px; line-height: var(--item-line); cursor: default; }
+.items li { min-height: var(--item-line); padding: 1px 4px; line-height: var(--item-line);
+  cursor: default; }
 .items li.active, .items li:hover { background: var(--highlight); color: var(--highlighted-text); }
 )css",
     .phone = R"css(

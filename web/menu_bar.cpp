@@ -108,7 +108,8 @@ html::Element menuElement(std::size_t menu, html::Element list)
 } // namespace
 
 // Menus drop below the bar and open their submenus to their right; for a finger every entry is a
-// finger's target high.
+// finger's target high, whatever line height a reader sets, and a submenu drops below its entry,
+// where a narrow screen has room for it even when a reader's spacing widens it.
 constinit const html::StyleSheet MenuBar::kStyle = {
     .everywhere = R"css(
 .menubar, .menu { margin: 0; padding: 0; list-style: none; }
@@ -132,8 +133,11 @@ constinit const html::StyleSheet MenuBar::kStyle = {
 )css",
     .phone = R"css(
 .menubar { height: var(--finger); }
-.menutitle { padding: 0 16px; line-height: var(--finger); }
-.menuitem { padding: 0 24px; line-height: var(--finger); }
+.menutitle { min-height: var(--finger); padding: 0 16px; line-height: var(--finger); }
+.menuitem { min-height: var(--finger); padding: 0 24px; line-height: var(--finger); }
+.menu .menu { left: 24px; top: 100%; }
+.menuitem[aria-haspopup]::after { margin-top: -2px; border: 4px solid transparent;
+  border-top: 5px solid currentColor; border-bottom: 0; }
 )css",
 };
 

@@ -23,9 +23,12 @@ struct Place
 };
 
 // The tracks of those columns: the names and flags as narrow as they allow, the base values a
-// little narrower than the four value columns, which share the rest of the screen.
+// little narrower than the four value columns, which share the rest of the screen. A name may
+// wrap; a base value is at least kBaseValueWidth wide, and as wide as its number, which a
+// reader's spacing may widen.
 constexpr std::string_view kColumnTracks
-    = "minmax(43px,auto) 17px minmax(38px,0.75fr) repeat(4,minmax(51px,1fr))";
+    = "minmax(min-content,auto) 17px minmax(min-content,0.75fr) repeat(4,minmax(51px,1fr))";
+constexpr std::string_view kBaseValueWidth = "38px";
 
 // No text on a phone is smaller than this; and the window's largest proportional font is drawn
 // smaller there, so that the stat table's headings fit its narrow columns.
@@ -148,7 +151,8 @@ static_assert(placesEverything(), "the phone places every control and line once"
 std::string phonePlaceStyle()
 {
     std::string style = patternStyle(&html::StyleSheet::phone)
-        + ".client{grid-template-columns:" + std::string(kColumnTracks) + "}";
+        + ".client{grid-template-columns:" + std::string(kColumnTracks)
+        + "}label.value{min-width:" + std::string(kBaseValueWidth) + "}";
     for (const layout::FontKey key : layout::kFontKeys) {
         const double pixels = fontPixels(layout::fontInfo(key));
         const int size = key == kSmallerFont ? kSmallerFontPixels
