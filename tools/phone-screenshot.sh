@@ -19,7 +19,7 @@ sys.path.insert(0, "tests/web")
 from page_drive import start_browser
 
 page, output = sys.argv[1:]
-browser = start_browser(page, phone=360, engine="chromium")
+browser = start_browser(page, 360, 740, touch=True, engine="chromium")
 try:
     browser.cdp("Emulation.setDeviceMetricsOverride", {
         "width": 360, "height": 740, "deviceScaleFactor": 2, "mobile": True})

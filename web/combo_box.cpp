@@ -10,38 +10,33 @@ using emscripten::val;
 
 namespace vexlet::page {
 
-namespace {
-
-constexpr int kItemsAPage = 10; // what the popup shows at once
-
-} // namespace
-
-// The edit field fills the list but for its button, a square at the right; a finger's button on
-// a phone is 46 px wide, over the list's frame.
+// The edit field fills the list but for its button, a square at the right, --drop wide; for a
+// finger the button is a finger's target, over the list's frame. The popup shows a page of items
+// (--items-a-page, as many as Page Down moves by), each --item-line high, whatever line height a
+// reader sets.
 constinit const html::StyleSheet ComboBox::kStyle = {
     .everywhere = R"css(
-.combo { overflow: visible; border: 1px solid var(--frame); border-radius: 2px; }
-.combo input { position: absolute; left: 0; top: 0; bottom: 0; right: 19px; box-sizing: border-box;
-  width: calc(100% - 19px); height: 100%; margin: 0; padding: 0 4px; border: 0;
-  border-radius: 2px 0 0 2px; font: inherit; background: var(--field); }
-.drop { position: absolute; right: 0; top: 0; width: 19px; height: 100%; box-sizing: border-box;
-  margin: 0; padding: 0; border: 0; border-left: 1px solid #c8c8c8; border-radius: 0;
-  background: transparent; color: inherit; font: inherit; }
+.combo { --drop: 19px; --item-line: 19px; overflow: visible; border: 1px solid var(--frame);
+  border-radius: 2px; }
+.combo input { position: absolute; left: 0; top: 0; bottom: 0; right: var(--drop);
+  box-sizing: border-box; width: calc(100% - var(--drop)); height: 100%; margin: 0; padding: 0 4px;
+  border: 0; border-radius: 2px 0 0 2px; font: inherit; background: var(--field); }
+.drop { position: absolute; right: 0; top: 0; width: var(--drop); height: 100%;
+  box-sizing: border-box; margin: 0; padding: 0; border: 0; border-left: 1px solid var(--divider);
+  border-radius: 0; background: transparent; color: inherit; font: inherit; }
 .drop::after { content: ""; position: absolute; left: 50%; margin-left: -4px; top: 50%;
-  margin-top: -3px; border: 4px solid transparent; border-top: 5px solid #404040; }
+  margin-top: -3px; border: 4px solid transparent; border-top: 5px solid var(--glyph); }
 .items { position: absolute; left: -1px; top: 100%; z-index: 1; width: calc(100% + 2px);
-  max-height: 210px; margin: 0; padding: 0; overflow-y: auto; list-style: none;
-  background: var(--field); border: 1px solid var(--frame); box-sizing: border-box;
-  overscroll-behavior: contain; }
-.items li { padding: 1px 4px; line-height: 19px; cursor: default; }
+  max-height: calc(var(--items-a-page) * (var(--item-line) + 2px) + 2px); margin: 0; padding: 0;
+  overflow-y: auto; list-style: none; background: var(--field); border: 1px solid var(--frame);
+  box-sizing: border-box; overscroll-behavior: contain; }
+.items li { min-height: var(--item-line); padding: 1px 4px; line-height: var(--item-line);
+  cursor: default; }
 .items li.active, .items li:hover { background: var(--highlight); color: var(--highlighted-text); }
-@media (pointer: coarse) { .items li { line-height: 28px; } }
 )css",
     .phone = R"css(
-.combo { height: 44px; }
-.combo input { right: 45px; width: calc(100% - 45px); }
-.drop { top: -1px; right: -1px; width: 46px; height: calc(100% + 2px); }
-.items li { line-height: 44px; }
+.combo { --drop: calc(var(--finger) + 1px); --item-line: var(--finger); height: var(--finger); }
+.drop { top: -1px; right: -1px; width: calc(var(--drop) + 1px); height: calc(100% + 2px); }
 )css",
 };
 

@@ -34,6 +34,8 @@ public:
     // The class of the element that holds a list's parts, and their look.
     static constexpr std::string_view kClass = "combo";
     static const html::StyleSheet kStyle;
+    // What the popup shows at once, and what Page Down and Page Up move by while it is open.
+    static constexpr int kItemsAPage = 10;
 
     // The list `control` as markup, its parts appended to `holder`, the control's element. Its
     // edit field holds the field, and is what a label names.

@@ -102,8 +102,9 @@ html::Element menuElement(std::size_t menu, html::Element list)
 
 } // namespace
 
-// Menus drop below the bar and open their submenus to their right; a finger's entries are 44 px
-// high on a phone, and roomier on any touch screen.
+// Menus drop below the bar and open their submenus to their right; for a finger every entry is a
+// finger's target high, whatever line height a reader sets, and a submenu drops below its entry,
+// where a narrow screen has room for it even when a reader's spacing widens it.
 constinit const html::StyleSheet MenuBar::kStyle = {
     .everywhere = R"css(
 .menubar, .menu { margin: 0; padding: 0; list-style: none; }
@@ -115,21 +116,23 @@ constinit const html::StyleSheet MenuBar::kStyle = {
 .menutitle:hover { background: var(--highlight); color: var(--highlighted-text); outline: none; }
 .menu { position: absolute; left: 0; top: 100%; z-index: 2; min-width: 150px; padding: 2px 0;
   background: var(--field); border: 1px solid var(--frame);
-  box-shadow: 2px 2px 4px rgba(0, 0, 0, 0.3); color: var(--text); }
+  box-shadow: 2px 2px 4px var(--shade); color: var(--text); }
 .menu .menu { left: 100%; top: -3px; }
 .menuitem { position: relative; padding: 3px 24px; white-space: nowrap; }
 .menuitem[aria-haspopup]::after { content: ""; position: absolute; right: 8px; top: 50%;
   margin-top: -4px; border: 4px solid transparent; border-left: 5px solid currentColor;
   border-right: 0; }
-@media (pointer: coarse) { .menuitem { padding: 8px 24px; } }
 )css",
     .window = R"css(
 .menubar { height: 22px; }
 )css",
     .phone = R"css(
-.menubar { height: 44px; }
-.menutitle { padding: 0 16px; line-height: 44px; }
-.menuitem { padding: 0 24px; line-height: 44px; }
+.menubar { height: var(--finger); }
+.menutitle { min-height: var(--finger); padding: 0 16px; line-height: var(--finger); }
+.menuitem { min-height: var(--finger); padding: 0 24px; line-height: var(--finger); }
+.menu .menu { left: 24px; top: 100%; }
+.menuitem[aria-haspopup]::after { margin-top: -2px; border: 4px solid transparent;
+  border-top: 5px solid currentColor; border-bottom: 0; }
 )css",
 };
 

@@ -8,8 +8,8 @@ using emscripten::val;
 
 namespace vexlet::page {
 
-// A title bar over an information icon and the text, and OK below, in the window's colours; a
-// phone's OK is a finger's target.
+// A title bar over an information icon and the text, and OK below, in the window's colours; for
+// a finger, OK is a finger's target.
 constinit const html::StyleSheet MessageBox::kStyle = {
     .everywhere = R"css(
 dialog { padding: 0; border: 1px solid var(--shadow); background: var(--face); color: var(--text);
@@ -27,7 +27,7 @@ dialog button { display: block; margin: 10px auto 12px; min-width: 80px; height:
   font: inherit; }
 )css",
     .phone = R"css(
-dialog button { height: 44px; min-width: 96px; }
+dialog button { height: var(--finger); min-width: 96px; }
 )css",
 };
 

@@ -23,9 +23,12 @@ struct Place
 };
 
 // The tracks of those columns: the names and flags as narrow as they allow, the base values a
-// little narrower than the four value columns, which share the rest of the screen.
+// little narrower than the four value columns, which share the rest of the screen. A name may
+// wrap; a base value is at least kBaseValueWidth wide, and as wide as its number, which a
+// reader's spacing may widen.
 constexpr std::string_view kColumnTracks
-    = "minmax(43px,auto) 17px minmax(38px,0.75fr) repeat(4,minmax(51px,1fr))";
+    = "minmax(min-content,auto) 17px minmax(min-content,0.75fr) repeat(4,minmax(51px,1fr))";
+constexpr std::string_view kBaseValueWidth = "38px";
 
 // No text on a phone is smaller than this; and the window's largest proportional font is drawn
 // smaller there, so that the stat table's headings fit its narrow columns.
@@ -36,6 +39,17 @@ constexpr int kSmallerFontPixels = 13;
 // The stat rows take the grid rows from here on, one each, their controls in the window's order
 // from left to right.
 constexpr int kFirstStatRow = 8;
+
+// Where a screen is as wide as two phones held upright (a phone turned sideways, a tablet), the
+// rows stand in two columns of those tracks, side by side with a gap between: the first holds the
+// rows down to the stat table's last, the second the rows after it, from the line under the
+// table on, as the first begins with the line across the top. The eye and Tab go down the first
+// column, then down the second. The columns share their rows, and the second's are a finger's
+// target high where they hold one: the stat rows beside them are as high, so that the table's
+// rows stay even.
+constexpr int kTwoColumnsFrom = 2 * 360; // CSS px
+constexpr std::string_view kColumnGap = "16px";
+constexpr int kSecondColumnFrom = kFirstStatRow + static_cast<int>(kStatistics.size());
 
 // clang-format off
 constexpr std::array kPlaces = std::to_array<Place>({
@@ -64,11 +78,11 @@ constexpr std::array kPlaces = std::to_array<Place>({
 });
 // clang-format on
 
-std::string rule(std::string_view control, int row, int first, int last)
+std::string rule(const Place &place)
 {
-    return "#" + std::string(control) + "{grid-area:" + std::to_string(row) + "/"
-        + std::to_string(first) + "/" + std::to_string(row + 1) + "/" + std::to_string(last + 1)
-        + "}";
+    return "#" + std::string(place.control) + "{grid-area:" + std::to_string(place.row) + "/"
+        + std::to_string(place.first) + "/" + std::to_string(place.row + 1) + "/"
+        + std::to_string(place.last + 1) + "}";
 }
 
 // The controls of stat row `r` (the row of the base value HP + r), left to right.
@@ -84,6 +98,28 @@ std::vector<const layout::Control *> statRow(int r)
     std::sort(row.begin(), row.end(),
               [](const auto *a, const auto *b) { return a->place.left < b->place.left; });
     return row;
+}
+
+// Every control's and line's place in one column: the table's, and the stat rows'.
+std::vector<Place> places()
+{
+    std::vector<Place> all(kPlaces.begin(), kPlaces.end());
+    for (int r = 0; r < static_cast<int>(kStatistics.size()); ++r) {
+        int column = name;
+        for (const layout::Control *control : statRow(r)) {
+            all.push_back({control->name, kFirstStatRow + r, column, column});
+            ++column;
+        }
+    }
+    return all;
+}
+
+// A place of the rows after the stat table, in the second of two columns.
+Place inSecondColumn(const Place &place)
+{
+    constexpr int shift = trainedMax + 1; // the first column's tracks and the gap
+    return {place.control, place.row - kSecondColumnFrom + 1, place.first + shift,
+            place.last + shift};
 }
 
 // Every control and line placed once: in the table above or in a stat row.
@@ -115,7 +151,8 @@ static_assert(placesEverything(), "the phone places every control and line once"
 std::string phonePlaceStyle()
 {
     std::string style = patternStyle(&html::StyleSheet::phone)
-        + ".client{grid-template-columns:" + std::string(kColumnTracks) + "}";
+        + ".client{grid-template-columns:" + std::string(kColumnTracks)
+        + "}label.value{min-width:" + std::string(kBaseValueWidth) + "}";
     for (const layout::FontKey key : layout::kFontKeys) {
         const double pixels = fontPixels(layout::fontInfo(key));
         const int size = key == kSmallerFont ? kSmallerFontPixels
@@ -124,16 +161,19 @@ std::string phonePlaceStyle()
         if (size != 0)
             style += "." + fontClass(key) + "{font-size:" + std::to_string(size) + "px}";
     }
-    for (const Place &place : kPlaces)
-        style += rule(place.control, place.row, place.first, place.last);
-    for (int r = 0; r < static_cast<int>(kStatistics.size()); ++r) {
-        int column = name;
-        for (const layout::Control *control : statRow(r)) {
-            style += rule(control->name, kFirstStatRow + r, column, column);
-            ++column;
-        }
+    const std::vector<Place> all = places();
+    for (const Place &place : all)
+        style += rule(place);
+    style += "@media (min-width:" + std::to_string(kTwoColumnsFrom)
+        + "px){.client{grid-template-columns:" + std::string(kColumnTracks) + " "
+        + std::string(kColumnGap) + " " + std::string(kColumnTracks) + ";grid-template-rows:repeat("
+        + std::to_string(kFirstStatRow - 1) + ",auto) repeat(" + std::to_string(kStatistics.size())
+        + ",minmax(var(--finger),auto))}";
+    for (const Place &place : all) {
+        if (place.row >= kSecondColumnFrom)
+            style += rule(inSecondColumn(place));
     }
-    return style;
+    return style + "}";
 }
 
 } // namespace vexlet::page

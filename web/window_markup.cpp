@@ -94,6 +94,21 @@ std::string placeStyle(const layout::Rect &place)
         + ";width:" + pixels(place.width) + ";height:" + pixels(place.height) + ";";
 }
 
+// Whether a caption on one line has no room to run past its end, where a reader's spacing makes
+// it longer: the box of a control to its right meets its own.
+bool hasNoRoom(const layout::Control &caption)
+{
+    if (caption.kind != ControlKind::label || caption.field || caption.look.wraps)
+        return false;
+    const layout::Rect &box = caption.place;
+    return std::any_of(
+        layout::kControls.begin(), layout::kControls.end(), [&box](const layout::Control &next) {
+            const layout::Rect &other = next.place;
+            return !next.look.hidden && other.left > box.left && other.left <= box.left + box.width
+                && other.top < box.top + box.height && box.top < other.top + other.height;
+        });
+}
+
 // The classes of a control's look: its font, alignment, frame, wrapping and visibility, after
 // `kind`, the class its kind of control adds, if any. Its place and colours are rules of its own.
 std::string controlClasses(const layout::Control &control, std::string_view kind)
@@ -239,6 +254,9 @@ std::string windowLookStyle()
 {
     std::string style = patternStyle(&html::StyleSheet::everywhere) + "body{"
         + fontDeclaration(kToolkitFont) + "}";
+    // The list's popup is a page of items high.
+    style += "." + std::string(ComboBox::kClass)
+        + "{--items-a-page:" + std::to_string(ComboBox::kItemsAPage) + "}";
     for (layout::FontKey key : layout::kFontKeys)
         style += "." + fontClass(key) + "{" + fontStyle(key) + "}";
     // The value displays, a rule for each colour.
@@ -264,13 +282,27 @@ std::string windowPlaceStyle()
 {
     std::string style = patternStyle(&html::StyleSheet::window) + ".client{width:"
         + pixels(layout::kClientWidth) + ";height:" + pixels(layout::kClientHeight) + "}";
-    for (const layout::Control &control : layout::kControls)
-        style += "#" + std::string(control.name) + "{" + placeStyle(control.place) + "}";
+    // A caption with no room wraps instead, under its box.
+    for (const layout::Control &control : layout::kControls) {
+        style += "#" + std::string(control.name) + "{" + placeStyle(control.place)
+            + (hasNoRoom(control) ? "white-space:normal}" : "}");
+    }
     for (const layout::Line &line : layout::kLines) {
         style += "#" + std::string(line.name) + "{left:" + pixels(line.x1)
             + ";top:" + pixels(line.y) + ";width:" + pixels(line.x2 - line.x1) + "}";
     }
-    return style;
+    // A number that a reader's spacing makes longer than its read-only box widens the box to the
+    // left, where the engine can size a box to its text; elsewhere it may lose a few pixels.
+    std::string growing;
+    for (const layout::Control &control : layout::kControls) {
+        const layout::Rect &place = control.place;
+        if (control.kind == ControlKind::textBox && control.look.readOnly) {
+            growing += "#" + std::string(control.name)
+                + "{left:auto;right:" + pixels(layout::kClientWidth - place.left - place.width)
+                + ";width:auto;min-width:" + pixels(place.width) + ";field-sizing:content}";
+        }
+    }
+    return style + "@supports (field-sizing:content){" + growing + "}";
 }
 
 std::string patternStyle(std::string_view html::StyleSheet::*part)

@@ -128,7 +128,10 @@ class WebDriverEngine(Engine):
 
 
 class Chromium(WebDriverEngine):
-    def __init__(self, width, height, phone, headed, arguments):
+    """A touch screen through the DevTools protocol: a phone's metrics, and touch, which makes the
+    primary pointer coarse."""
+
+    def __init__(self, width, height, touch, headed, arguments):
         from selenium import webdriver
         from selenium.webdriver.chrome.options import Options
         from selenium.webdriver.chrome.service import Service
@@ -142,9 +145,9 @@ class Chromium(WebDriverEngine):
             options.add_argument(argument)
         super().__init__(webdriver.Chrome(service=Service("/usr/bin/chromedriver"),
                                           options=options))
-        if phone:
+        if touch:
             self.cdp("Emulation.setDeviceMetricsOverride", {
-                "width": phone, "height": 740, "deviceScaleFactor": 3, "mobile": True})
+                "width": width, "height": height, "deviceScaleFactor": 3, "mobile": True})
             self.cdp("Emulation.setTouchEmulationEnabled", {"enabled": True})
 
     def cdp(self, command, parameters):
@@ -180,7 +183,7 @@ if (!window.loggedErrors) {
     'refused by the policy: ' + event.violatedDirective + ' ' + event.blockedURI));
 }"""
 
-    def __init__(self, width, height, phone, headed, arguments):
+    def __init__(self, width, height, touch, headed, arguments):
         from selenium import webdriver
         from selenium.webdriver.webkitgtk.options import Options
         if not os.environ.get("DISPLAY"):
@@ -193,7 +196,12 @@ if (!window.loggedErrors) {
             options.add_argument(argument)
         super().__init__(webdriver.WebKitGTK(executable_path="/usr/bin/WebKitWebDriver",
                                              options=options))
-        self.browser.set_window_rect(0, 0, phone or width, height)
+        # WebKit cannot be a touch screen here: WebKitGTK tells a page that its primary pointer
+        # is coarse only when the pointer of the display's default GDK seat is a touch screen,
+        # and on X11 that is always the core pointer, a mouse; neither MiniBrowser nor
+        # WebKitWebDriver emulates touch, and Xvfb has no touch device. At a touch screen's size
+        # WebKit shows what a mouse gets there.
+        self.browser.set_window_rect(0, 0, width, height)
 
     def load(self, url):
         super().load(url)
@@ -208,9 +216,14 @@ if (!window.loggedErrors) {
 
 
 class Firefox(Engine):
-    """Firefox ESR, headless, through WebDriver BiDi on a port of the loopback address."""
+    """Firefox ESR, headless, through WebDriver BiDi on a port of the loopback address. A touch
+    screen is a phone's pixel ratio and the preferences that make the primary pointer, and every
+    pointer, coarse and unable to hover (BiDi has no command for touch yet), and its scroll bars
+    overlay the page, as a phone's do, rather than take its width."""
 
-    def __init__(self, width, height, phone, headed, arguments):
+    COARSE = 1  # the pointer capabilities' flag of a coarse pointer, without that of hovering
+
+    def __init__(self, width, height, touch, headed, arguments):
         import websocket
         self.profile = tempfile.mkdtemp(prefix="firefox-")
         # Nothing to ask the network for at start: no welcome, no remote settings.
@@ -220,6 +233,9 @@ class Firefox(Engine):
                                 ("services.settings.server", "data:,"),
                                 ("datareporting.policy.dataSubmissionEnabled", False),
                                 ("browser.chrome.site_icons", False),
+                                *((("ui.primaryPointerCapabilities", self.COARSE),
+                                   ("ui.allPointerCapabilities", self.COARSE),
+                                   ("ui.useOverlayScrollbars", 1)) if touch else ()),
                                 *arguments):
                 file.write(f"user_pref({json.dumps(name)}, {json.dumps(value)});\n")
         self.process = subprocess.Popen(
@@ -229,12 +245,12 @@ class Firefox(Engine):
             stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
         self.socket = None
         try:
-            self.connect(websocket, width, height, phone)
+            self.connect(websocket, width, height, touch)
         except BaseException:
             self.quit()
             raise
 
-    def connect(self, websocket, width, height, phone):
+    def connect(self, websocket, width, height, touch):
         # Firefox names its server's address on its standard error, and goes on writing there:
         # a thread reads it all, so that Firefox never blocks on it.
         lines = queue.Queue()
@@ -265,8 +281,8 @@ class Firefox(Engine):
         self.load("about:blank")
         self.command("session.subscribe", {"events": ["log.entryAdded"]})
         self.command("browsingContext.setViewport", {
-            "context": self.context, "viewport": {"width": phone or width, "height": height},
-            "devicePixelRatio": 3 if phone else 1})
+            "context": self.context, "viewport": {"width": width, "height": height},
+            "devicePixelRatio": 3 if touch else 1})
 
     def command(self, method, parameters):
         self.next_id += 1
@@ -353,13 +369,13 @@ def from_bidi(value):
     return value.get("value")
 
 
-def start(width=600, height=700, phone=None, headed=False, arguments=(), engine=None):
-    """The engine VEXLET_ENGINE names (or `engine`), with a window `width` × `height` CSS px, or
-    as a phone's screen `phone` px wide; `headed` shows its window on the X server of $DISPLAY
+def start(width=600, height=700, touch=False, headed=False, arguments=(), engine=None):
+    """The engine VEXLET_ENGINE names (or `engine`), with a window `width` × `height` CSS px, as
+    a touch screen of that size if `touch`; `headed` shows its window on the X server of $DISPLAY
     (WebKit's always is). `arguments` are the engine's own: Chromium's and MiniBrowser's command
     line switches, Firefox's preferences as pairs of a name and a value."""
     name = engine or os.environ.get("VEXLET_ENGINE", "chromium")
     engines = {"chromium": Chromium, "firefox": Firefox, "webkit": WebKit}
     if name not in engines:
         sys.exit(f"VEXLET_ENGINE is {name!r}, not one of {', '.join(engines)}")
-    return engines[name](width, height, phone, headed, arguments)
+    return engines[name](width, height, touch, headed, arguments)

@@ -5,9 +5,14 @@ presses, and the input method for characters no key types) and prints what the u
 line for line as vexlet-drive prints it. The fields, the commands and their access keys come
 from the layout table; `show-layout` reads every control from what the browser computes for it.
 
-usage: page_drive.py [--phone WIDTH] PAGE LAYOUT-TABLE-COMMAND... < script
+usage: page_drive.py [--scripts] [--touch WIDTHxHEIGHT] PAGE LAYOUT-TABLE-COMMAND... < script
 
---phone shows the page on a phone's screen that many CSS pixels wide.
+--touch shows the page on a touch screen of that many CSS pixels.
+--scripts plays several scripts in one browser, each ended by a line of one U+001E (record
+separator), each on a fresh start of the page: a reload before each but the first. After each it
+writes a line of U+001E and the script's status (0, or 2 where a line could not be played) on
+standard output and a line of U+001E on standard error; its own status is 0 once it has played
+them all.
 """
 
 import pathlib
@@ -32,6 +37,18 @@ return arguments[0].map(name => {
   if (e.type === 'checkbox') return e.indeterminate ? '2' : e.checked ? '1' : '0';
   if (e.type === 'radio') return e.checked ? '1' : '0';
   return e.tagName === 'INPUT' ? e.value : e.textContent;
+});"""
+
+# Where a user would click an element, once it is scrolled into view and has stayed there for two
+# frames: an item of an open list taller than the screen scrolls the page as well as the list.
+# Null until the element is what the point hits.
+SETTLED_CENTRE = """
+const e = document.querySelector(arguments[0]);
+e.scrollIntoView({block: 'nearest'});
+const frame = () => new Promise(next => requestAnimationFrame(next));
+return frame().then(frame).then(() => {
+  const box = e.getBoundingClientRect(), x = box.left + box.width / 2, y = box.top + box.height / 2;
+  return e.contains(document.elementFromPoint(x, y)) ? [x, y] : null;
 });"""
 
 # The page marks the moment it is ready: the list filled, the fonts loaded.
@@ -132,9 +149,9 @@ def reload_page(browser):
     engines.wait_for("the page to get ready again", lambda: browser.script(IS_READY))
 
 
-def start_browser(page, width=600, height=700, phone=None, **options):
+def start_browser(page, width=600, height=700, touch=False, **options):
     """The page in the engine VEXLET_ENGINE names, once it is ready."""
-    browser = engines.start(width, height, phone, **options)
+    browser = engines.start(width, height, touch, **options)
     try:
         load_page(browser, page)
     except BaseException:
@@ -199,9 +216,11 @@ class Page:
 
     def pick(self, position):
         """Opens the list with its button, scrolls it to the item as a user would, and clicks
-        the item."""
+        the item once it stands still under the pointer."""
         self.browser.click_on(target_of(self.table, "drop"))
-        self.browser.click_on(target_of(self.table, f"item {position}"))
+        item = target_of(self.table, f"item {position}")
+        self.browser.click(*engines.wait_for(f"item {position} to stand still", lambda: (
+            self.browser.script(SETTLED_CENTRE, item))))
 
     def click(self, command, out):
         keys = self.table.commands[command]
@@ -274,37 +293,63 @@ class Page:
         return None
 
 
+# What ends each script of several, on its own line.
+END_OF_SCRIPT = "\x1e"
+
+
+def play(page, lines, out):
+    """Plays a script's lines until its end, the program's end or a line that cannot be played;
+    gives the status, 2 for such a line."""
+    for number, line in enumerate(lines, 1):
+        line = line.removesuffix("\r")
+        if not line.strip(" ") or line.startswith("#"):
+            continue
+        action, _, rest = line.partition(" ")
+        error = page.play(action, rest, out)
+        out.flush()
+        if error:
+            print(f"error: line {number}: {error}", file=sys.stderr)
+            return 2
+        if page.ended:
+            break
+    return 0
+
+
 def main():
     arguments = sys.argv[1:]
-    phone = None
-    if arguments[:1] == ["--phone"]:
-        phone, arguments = int(arguments[1]), arguments[2:]
+    several = arguments[:1] == ["--scripts"]
+    if several:
+        arguments = arguments[1:]
+    width, height, touch = 600, 700, False
+    if arguments[:1] == ["--touch"]:
+        width, height = (int(length) for length in arguments[1].split("x"))
+        touch, arguments = True, arguments[2:]
     page_path, *table_command = arguments
     lines = sys.stdin.buffer.read().decode("utf-8", "surrogateescape").split("\n")
     if lines and lines[-1] == "":
         lines.pop()
+    scripts = [[]]
+    for line in lines:
+        if several and line == END_OF_SCRIPT:
+            scripts.append([])
+        else:
+            scripts[-1].append(line)
+    if several and not scripts[-1]:
+        scripts.pop()
     table = Table(table_command)
-    browser = start_browser(page_path, phone=phone)
-    page = Page(browser, table)
-    out = sys.stdout
+    browser = start_browser(page_path, width, height, touch)
     status = 0
     try:
-        for number, line in enumerate(lines, 1):
-            line = line.removesuffix("\r")
-            if not line.strip(" ") or line.startswith("#"):
-                continue
-            action, _, rest = line.partition(" ")
-            error = page.play(action, rest, out)
-            out.flush()
-            if error:
-                print(f"error: line {number}: {error}", file=sys.stderr)
-                status = 2
-                break
-            if page.ended:
-                break
+        for index, script in enumerate(scripts):
+            if index:
+                reload_page(browser)
+            status = play(Page(browser, table), script, sys.stdout)
+            if several:
+                print(END_OF_SCRIPT + str(status), flush=True)
+                print(END_OF_SCRIPT, file=sys.stderr, flush=True)
     finally:
         browser.quit()
-    sys.exit(status)
+    sys.exit(0 if several else status)
 
 
 if __name__ == "__main__":
