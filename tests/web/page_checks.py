@@ -339,7 +339,7 @@ def check_spacing(browser, table, screen, flowing):
 def check_screens(page_path, table):
     for width, height, touch in SCREENS:
         screen = f"{width} x {height} px" + (" by touch" if touch else "")
-        browser = start_browser(page_path, width, height, touch=touch)
+        browser = start_browser(page_path, width, height, touch=touch, engine="chromium")
         try:
             if touch:
                 check_fingers(browser, table, screen)
