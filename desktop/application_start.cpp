@@ -1,5 +1,6 @@
 #include "desktop/application_start.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <mutex>
@@ -45,12 +46,31 @@ std::string noDisplayAdvice()
           "xvfb-run -a vexlet-finder";
 }
 
+// Why no platform could start, from what the toolkit said before it gave up: a display it could
+// not reach, or else (a platform named wrong, a plugin whose libraries are missing) its own last
+// word on the plugin, which only its debugging output explains further.
+std::string startFailureAdvice()
+{
+    const auto unreachable = [](const HeldMessage &message) {
+        return message.text.contains(QLatin1String("could not connect to display"))
+            || message.text.contains(QLatin1String("wl_display"));
+    };
+    const auto plugin
+        = [](const HeldMessage &message) { return message.category == "qt.qpa.plugin"; };
+    const std::lock_guard lock(heldLock);
+    const auto said = std::find_if(held.rbegin(), held.rend(), plugin);
+    if (std::any_of(held.begin(), held.end(), unreachable) || said == held.rend())
+        return noDisplayAdvice();
+    return "vexlet-finder: the window system could not start (" + said->text.toStdString()
+        + "); run it with QT_DEBUG_PLUGINS=1 for the toolkit's reasons";
+}
+
 // While the application object is built, the one fatal message the toolkit can give is that no
 // platform could start; it would abort after it. Everything else waits.
 void holdStartMessage(QtMsgType type, const QMessageLogContext &context, const QString &text)
 {
     if (type == QtFatalMsg) {
-        std::fprintf(stderr, "%s\n", noDisplayAdvice().c_str());
+        std::fprintf(stderr, "%s\n", startFailureAdvice().c_str());
         std::fflush(stderr);
         std::_Exit(1);
     }

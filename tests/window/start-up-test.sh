@@ -17,11 +17,12 @@ echo "<fontconfig><dir>/usr/share/fonts/truetype/dejavu</dir><cachedir>$scratch<
 free=99
 while [[ -e /tmp/.X11-unix/X$free || -e /tmp/.X$free-lock ]]; do ((++free)); done
 
-# The variables a row sets | the arguments | the status, 124 for still running after two seconds
+# The variables a row sets | the arguments | the status, 124 for still running after five seconds
 # | the program's own lines on standard error, as a pattern; with status 1 they are all it says.
 rows=(
     "||1|vexlet-finder: *neither DISPLAY nor WAYLAND_DISPLAY*xvfb-run -a vexlet-finder"
     "DISPLAY=:$free||1|vexlet-finder: *DISPLAY=:$free cannot be reached*xvfb-run -a vexlet-finder"
+    "|-platform typo|1|vexlet-finder: the window system could not start (*typo*QT_DEBUG_PLUGINS=1*"
     "|-platform offscreen|124|"
     "FONTCONFIG_FILE=$scratch/fonts.conf|-platform offscreen|124|vexlet-finder: fonts missing*\
 Comic Neue (fonts-comic-neue), OCRA (fonts-ocr-a); install with: sudo apt install *"
@@ -32,7 +33,7 @@ for row in "${rows[@]}"; do
     IFS='|' read -r setting arguments expected pattern <<<"$row"
     # shellcheck disable=SC2086 # the row's words are separate settings and arguments
     env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM $setting \
-        timeout 2 "$program" $arguments 2>"$scratch/err" >/dev/null
+        timeout 5 "$program" $arguments 2>"$scratch/err" >/dev/null
     status=$?
     own=$(grep '^vexlet-finder:' "$scratch/err")
     # shellcheck disable=SC2053 # the pattern is a glob
