@@ -86,5 +86,12 @@ if [[ ${#missing[@]} -gt 0 ]]; then
     [[ $(id -u) -eq 0 ]] || as_root=(sudo "${as_root[@]}")
     "${as_root[@]}" apt-get update -qq
     "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+    # nginx's package starts the system's web server, open to the network; the tests start one of
+    # their own, so a server that came with them is stopped and left off.
+    if [[ " ${missing[*]} " == *" nginx "* ]] && command -v systemctl >/dev/null &&
+        systemctl is-enabled --quiet nginx 2>/dev/null; then
+        echo "Stopping and disabling the system's nginx service, which the tests do not use"
+        "${as_root[@]}" systemctl disable --now --quiet nginx
+    fi
 fi
 [[ " $* " != *" test "* ]] || install_audits

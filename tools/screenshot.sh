@@ -9,7 +9,7 @@ output=$(realpath -m "${1:-$(dirname "$self")/../docs/window.png}")
 cd "$(dirname "$self")/.."
 
 if [[ -z ${XVFB_SHOT:-} ]]; then
-    tools/install-deps.sh run test imagemagick
+    tools/install-deps.sh run test
     cmake --preset dev >/dev/null
     cmake --build --preset dev --target vexlet-finder >/dev/null
     XVFB_SHOT=1 exec xvfb-run -a -s "-screen 0 640x520x24" "$self" "$output"

@@ -233,7 +233,7 @@ void ComboBox::onClick(const val &event)
 
 // As on the desktop, the wheel over the closed list steps its selection, but only while the edit
 // field has the focus, as browsers' own lists do: a page scrolls, and a wheel turned to scroll
-// it must not change the species on the way. A mouse's notch is 50 px or more, or a line or a
+// it must not change the choice on the way. A mouse's notch is 50 px or more, or a line or a
 // page; a touchpad sends a few pixels at a time, which add up to a notch, and a turn the other
 // way starts afresh. A wheel turned more sideways than down scrolls the page across.
 void ComboBox::onWheel(const val &event)

@@ -44,7 +44,11 @@ class Host:
             for folder in SHAPES[shape]:
                 shutil.copytree(site, self.folder(shape, folder))
         self.process = None
-        self.start()
+        try:
+            self.start()
+        except BaseException:
+            self.close()
+            raise
 
     def folder(self, shape, path=""):
         return os.path.join(self.prefix, shape, path)
@@ -67,6 +71,7 @@ class Host:
                     break
                 except OSError:
                     if time.monotonic() > deadline:
+                        self.stop()
                         sys.exit(f"FAIL: nginx does not answer on port {port}")
                     time.sleep(0.05)
 

@@ -8,7 +8,7 @@ no sideways scrolling, no text under 12 px, every control a finger uses at least
 and on a phone a session by touch alone; with a reader's text spacing, on those screens and at
 the window's designed size, no letter of a caption or value lost, and on the touch screens their
 checks holding still; and not one error in the browser's console, where a request that the
-policy refused would show. (site_check.py serves the page from a web server.) With
+policy refused would show. (site_check.py serves the same page, as the site's, from nginx.) With
 --without-webassembly, alone: in Firefox with WebAssembly switched off, a line that says why the
 page cannot run.
 

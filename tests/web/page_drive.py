@@ -39,9 +39,9 @@ return arguments[0].map(name => {
   return e.tagName === 'INPUT' ? e.value : e.textContent;
 });"""
 
-# Where a user would click an element, once it is scrolled into view and has stayed there for two
-# frames: an item of an open list taller than the screen scrolls the page as well as the list.
-# Null until the element is what the point hits.
+# Where a user would click an element, once it is scrolled into view and two frames have passed:
+# an item of an open list taller than the screen scrolls the page as well as the list. Null
+# until the element is what the point hits.
 SETTLED_CENTRE = """
 const e = document.querySelector(arguments[0]);
 e.scrollIntoView({block: 'nearest'});

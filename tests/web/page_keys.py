@@ -119,10 +119,12 @@ EVENTS = {"Mac Option+f": ("keydown", {"key": "\u0192", "code": "KeyF", "altKey"
           "composing ArrowDown": ("keydown", {"key": "ArrowDown", "code": "ArrowDown",
                                               "isComposing": True}),
           "late close": ("close", {"target": "message"})}
+# The browser's own shortcuts, which the page must leave to it: not cancel.
+BROWSERS = {"Ctrl+s", "Shift+F10"}
 SEND_EVENT = """
 const [type, init, ids] = arguments, Kind = type === 'keydown' ? KeyboardEvent : Event;
 const target = init.target ? document.getElementById(ids[init.target]) : document.activeElement;
-target.dispatchEvent(new Kind(type, Object.assign({bubbles: true, cancelable: true}, init)));"""
+return target.dispatchEvent(new Kind(type, Object.assign({bubbles: true, cancelable: true}, init)));"""
 
 
 def press(browser, keys):
@@ -130,6 +132,7 @@ def press(browser, keys):
 
 
 def step(browser, table, what):
+    """Takes the step; gives what went wrong that the state after it does not show, if any."""
     kind, _, rest = what.partition(" ")
     if kind == "play":
         page = Page(browser, table)
@@ -146,7 +149,8 @@ def step(browser, table, what):
         for across, down in turns:
             browser.wheel(x, y, across, down)
     elif kind == "event":
-        browser.script(SEND_EVENT, *EVENTS[rest], table.ids)
+        if not browser.script(SEND_EVENT, *EVENTS[rest], table.ids) and rest in BROWSERS:
+            return "the page kept the browser's own shortcut from it"
     elif what != "start":
         press(browser, what)
 
@@ -160,7 +164,10 @@ def main():
     try:
         at_start = Page(browser, table).show(table.fields)
         for what, focus, list_open, menus, message, picked in STEPS:
-            step(browser, table, what)
+            problem = step(browser, table, what)
+            if problem:
+                print(f"FAIL {what}: {problem}")
+                failures += 1
             got = browser.script(STATE, list_name, table.ids)
             expected = [got[0] if focus is None else focus, list_open, menus, message,
                         got[4] if picked is None else picked, True]

@@ -34,7 +34,9 @@ def main():
     if run.returncode != 0:
         fail(f"Lighthouse stopped with status {run.returncode}:\n{run.stderr}")
     report = json.loads(run.stdout)
-    scores = {name: category["score"] for name, category in report["categories"].items()}
+    if report.get("runtimeError"):
+        fail(f"Lighthouse could not audit the site: {report['runtimeError']}")
+    scores = {name: category["score"] or 0 for name, category in report["categories"].items()}
     audits = report["audits"]
     print(f"Lighthouse {report['lighthouseVersion']}, {report['configSettings']['formFactor']}: "
           + ", ".join(f"{name} {score:.2f}" for name, score in scores.items()) + "; "

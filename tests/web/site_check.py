@@ -19,6 +19,7 @@ import gzip
 import hashlib
 import json
 import os
+import re
 import sys
 import urllib.request
 
@@ -26,7 +27,7 @@ import engines
 from engines import wait_for
 from host import Host
 from page_checks import check_console, check_policy, fail
-from page_drive import Page, Table, load_page
+from page_drive import Page, Table, load_page, reload_page
 
 # Each shape: what it is, its server, where a first visit asks for the page and where the site
 # is (the worker's scope).
@@ -35,13 +36,13 @@ SHAPES = [("at the root, compressed", "root", "/", "/"),
           ("a second copy on that origin", "paths", "/preview", "/preview/"),
           ("index.html redirected to ./", "pretty", "/index.html", "/"),
           ("every file cached for a year", "year", "/", "/")]
-PACKAGE = "vexlet-finder"
 
 # The names of the caches of the origin, once no worker is still installing.
 KEPT = """
 return navigator.serviceWorker.getRegistration().then(registration => new Promise(done => {
   (function settled() {
-    if (!registration || registration.installing || registration.waiting) setTimeout(settled, 20);
+    if (!registration) done(null);
+    else if (registration.installing || registration.waiting) setTimeout(settled, 20);
     else caches.keys().then(done);
   })();
 }));"""
@@ -148,8 +149,8 @@ def expect_errors(browser, what):
     print(f"  ({len(errors)} errors logged by {what}, as expected)")
 
 
-def our_caches(names, scope):
-    return [name for name in names if name.startswith(f"{PACKAGE} {scope} ")]
+def our_caches(names, scope, package):
+    return [name for name in names if name.startswith(f"{package} {scope} ")]
 
 
 def main():
@@ -158,6 +159,9 @@ def main():
     check_policy(os.path.join(site, "index.html"), {
         "manifest-src": ["'self'"], "img-src": ["'self'"], "worker-src": ["'self'"],
         "connect-src": ["'self'"]})
+    # The worker names its caches by the package's name, as the build fills it in.
+    with open(os.path.join(site, "service-worker.js"), encoding="utf-8") as file:
+        package = re.search(r"const prefix = `(\S+) ", file.read())[1]
     host = Host(site)
     check_headers(host)
     # No page before the first visit: a second visit while the worker installs may come in
@@ -173,7 +177,7 @@ def main():
                 fail(f"{what}: the page at {browser.script('return location.href')} is "
                      f"controlled by {worker}")
             browser.script(PUT_NEIGHBOURS, NEIGHBOURS, scope + OTHER_FILE)
-            load_page(browser, host.url(server, scope))
+            reload_page(browser)
             print(f"{what}: the first visit to {first} is ready, the worker of {scope} "
                   "controls it, a reload is ready")
         check_console(browser)
@@ -189,7 +193,11 @@ def main():
         host.stop()
         for what, server, _, scope in SHAPES:
             load_page(browser, host.url(server, scope))
-            print(f"{what}: with nginx stopped and the HTTP cache emptied, a reload is ready")
+            reload_page(browser)
+            if not browser.script("return navigator.serviceWorker.controller !== null"):
+                fail(f"{what}: offline, no worker controls the page")
+            print(f"{what}: with nginx stopped and the HTTP cache emptied, a visit and a reload "
+                  "are ready, under the worker")
         load_page(browser, host.url("root"))
         if calculate(Page(browser, table), table) != online:
             fail("offline a Calculate does not give what it gave online")
@@ -233,9 +241,10 @@ def main():
             if not browser.script(SHOWS_NEW):
                 fail(f"{what}: the visit after the new version showed shows the old")
             after = browser.script(KEPT)
-            ours = our_caches(after, url)
+            ours = our_caches(after, url, package)
             if len(ours) != 1 or ours[0] in before \
-                    or set(after) - set(ours) != set(before) - set(our_caches(before, url)) \
+                    or set(after) - set(ours) \
+                    != set(before) - set(our_caches(before, url, package)) \
                     or browser.script(READ_NEIGHBOURS, NEIGHBOURS, scope + OTHER_FILE) \
                     != NEIGHBOURS:
                 fail(f"{what}: after the update the origin's caches are {after}, "
