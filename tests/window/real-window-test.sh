@@ -100,5 +100,5 @@ for run in "${runs[@]}"; do
     status=0
     wait "$pid" || status=$?
     [[ $status -eq 0 ]] || fail "$setting, $layout: the program ended with status $status"
-    echo "$setting, $layout: seven crisp lines; $item Growth and Exit by their keys"
+    echo "$setting, $layout: every line crisp; $item Growth and Exit by their keys"
 done
