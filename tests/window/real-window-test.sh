@@ -84,9 +84,14 @@ for run in "${runs[@]}"; do
     env "$setting" QT_QPA_PLATFORM=xcb "$program" &
     pid=$!
     window=$(await shows "$title") || fail "no visible window titled '$title'"
-    import -window "$window" -colorspace gray -depth 8 -compress none "pgm:$scratch/shot.pgm"
-    found=$(faults "$scratch/shot.pgm" "${setting#*=}")
-    [[ -z $found ]] || fail "$setting:"$'\n'"$found"
+    # A window that shows may not be painted yet (a build with sanitizers paints late): the grab
+    # is taken again until it is right, or ten seconds have passed.
+    crisp() {
+        import -window "$window" -colorspace gray -depth 8 -compress none "pgm:$scratch/shot.pgm"
+        found=$(faults "$scratch/shot.pgm" "${setting#*=}")
+        [[ -z $found ]]
+    }
+    await crisp || fail "$setting:"$'\n'"$found"
 
     open_file "$window" "$file"
     xdotool key "$experience"
