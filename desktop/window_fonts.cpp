@@ -29,16 +29,20 @@ QFont windowFont(layout::FontKey key)
     return font;
 }
 
+bool resolvesAsDesigned(const QFont &font, const layout::FontInfo &info)
+{
+    const QString family = QFontInfo(font).family();
+    return family == toQString(info.family) || family == toQString(info.lookAlike.family);
+}
+
 std::optional<std::string> missingFontNotice()
 {
     std::vector<layout::LookAlike> missing;
     for (layout::FontKey key : layout::kFontKeys) {
         const layout::FontInfo info = layout::fontInfo(key);
-        const QString family = QFontInfo(windowFont(key)).family();
         const auto same
             = [&](const layout::LookAlike &font) { return font.family == info.lookAlike.family; };
-        if (family != toQString(info.family) && family != toQString(info.lookAlike.family)
-            && std::ranges::none_of(missing, same))
+        if (!resolvesAsDesigned(windowFont(key), info) && std::ranges::none_of(missing, same))
             missing.push_back(info.lookAlike);
     }
     if (missing.empty())

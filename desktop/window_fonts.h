@@ -15,6 +15,9 @@ void registerFontLookAlikes();
 // The font of a layout key, under the designed family name.
 [[nodiscard]] QFont windowFont(layout::FontKey key);
 
+// Whether the font shows in the designed family or in its look-alike.
+[[nodiscard]] bool resolvesAsDesigned(const QFont &font, const layout::FontInfo &info);
+
 // Without a look-alike, a designed family falls back to a wider font and captions are cut short.
 // Where a key's font resolves to neither its designed family nor its look-alike, one line that
 // names each missing look-alike with its Debian package and how to install them; nothing where

@@ -156,9 +156,9 @@ bool ComboBox::onKey(const val &event)
         step = key == "ArrowUp" ? -1 : 1;
     else if (key == "PageUp" || key == "PageDown")
         step = (key == "PageUp" ? -1 : 1) * (isOpen() ? kItemsAPage : 1);
-    if (command || (alt && key != "ArrowDown" && key != "ArrowUp")) {
+    if (command || (alt && key != "ArrowDown" && key != "ArrowUp"))
         return false;
-    } else if (((key == "ArrowDown" || key == "ArrowUp") && alt) || key == "F4") {
+    if (alt || key == "F4") { // with Alt, Down or Up is all that is left
         if (isOpen())
             close();
         else

@@ -48,6 +48,15 @@ const MenuEntry *entryWithLetter(std::size_t menu, const val &event)
     return nullptr;
 }
 
+// The bar entry that Alt and the key's letter opens, if any: Alt alone, as AltGr is Ctrl+Alt and
+// types characters.
+const MenuEntry *barEntryWithAlt(const val &event)
+{
+    if (!event["altKey"].as<bool>() || event["ctrlKey"].as<bool>() || event["metaKey"].as<bool>())
+        return nullptr;
+    return entryWithLetter(kMenuBar, event);
+}
+
 // The caption with its access letter underlined and the '&' gone.
 html::Element captionElement(std::string_view caption)
 {
@@ -230,15 +239,6 @@ bool MenuBar::onShortcut(const val &event)
     enter();
     openOnFirst(*entry);
     return true;
-}
-
-// The bar entry that Alt and the key's letter opens, if any: Alt alone, as AltGr is Ctrl+Alt and
-// types characters.
-const MenuEntry *MenuBar::barEntryWithAlt(const val &event)
-{
-    if (!event["altKey"].as<bool>() || event["ctrlKey"].as<bool>() || event["metaKey"].as<bool>())
-        return nullptr;
-    return entryWithLetter(kMenuBar, event);
 }
 
 // The bar steps by Left and Right, a menu by Up and Down; see the table in menu_bar.h.

@@ -66,7 +66,6 @@ public:
     bool onShortcut(const emscripten::val &event);
 
 private:
-    [[nodiscard]] static const layout::MenuEntry *barEntryWithAlt(const emscripten::val &event);
     [[nodiscard]] const layout::MenuEntry *entryAt(const emscripten::val &node) const;
     void focus(const layout::MenuEntry &entry) const;
     bool onKey(const emscripten::val &event, const layout::MenuEntry &entry);

@@ -282,25 +282,23 @@ std::string windowPlaceStyle()
 {
     std::string style = patternStyle(&html::StyleSheet::window) + ".client{width:"
         + pixels(layout::kClientWidth) + ";height:" + pixels(layout::kClientHeight) + "}";
-    // A caption with no room wraps instead, under its box.
-    for (const layout::Control &control : layout::kControls) {
-        style += "#" + std::string(control.name) + "{" + placeStyle(control.place)
-            + (hasNoRoom(control) ? "white-space:normal}" : "}");
-    }
-    for (const layout::Line &line : layout::kLines) {
-        style += "#" + std::string(line.name) + "{left:" + pixels(line.x1)
-            + ";top:" + pixels(line.y) + ";width:" + pixels(line.x2 - line.x1) + "}";
-    }
-    // A number that a reader's spacing makes longer than its read-only box widens the box to the
-    // left, where the engine can size a box to its text; elsewhere it may lose a few pixels.
+    // A caption with no room wraps instead, under its box. A number that a reader's spacing
+    // makes longer than its read-only box widens the box to the left, where the engine can size
+    // a box to its text; elsewhere it may lose a few pixels.
     std::string growing;
     for (const layout::Control &control : layout::kControls) {
         const layout::Rect &place = control.place;
+        style += "#" + std::string(control.name) + "{" + placeStyle(place)
+            + (hasNoRoom(control) ? "white-space:normal}" : "}");
         if (control.kind == ControlKind::textBox && control.look.readOnly) {
             growing += "#" + std::string(control.name)
                 + "{left:auto;right:" + pixels(layout::kClientWidth - place.left - place.width)
                 + ";width:auto;min-width:" + pixels(place.width) + ";field-sizing:content}";
         }
+    }
+    for (const layout::Line &line : layout::kLines) {
+        style += "#" + std::string(line.name) + "{left:" + pixels(line.x1)
+            + ";top:" + pixels(line.y) + ";width:" + pixels(line.x2 - line.x1) + "}";
     }
     return style + "@supports (field-sizing:content){" + growing + "}";
 }
