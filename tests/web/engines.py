@@ -127,6 +127,13 @@ class WebDriverEngine(Engine):
         self.browser.quit()
 
 
+# Debian's Chromium, quiet: no sandbox (the tests may run as root), no updates, no syncing.
+CHROMIUM = "/usr/bin/chromium"
+CHROMIUM_SWITCHES = ("--no-sandbox", "--disable-gpu", "--no-first-run",
+                     "--disable-background-networking", "--disable-component-update",
+                     "--disable-sync")
+
+
 class Chromium(WebDriverEngine):
     """A touch screen through the DevTools protocol: a phone's metrics, and touch, which makes the
     primary pointer coarse."""
@@ -136,12 +143,11 @@ class Chromium(WebDriverEngine):
         from selenium.webdriver.chrome.options import Options
         from selenium.webdriver.chrome.service import Service
         options = Options()
-        options.binary_location = "/usr/bin/chromium"
+        options.binary_location = CHROMIUM
         shown = ("--ozone-platform=x11", "--window-position=0,0") if headed else (
             "--headless=new",)
-        for argument in (*shown, "--no-sandbox", "--disable-gpu", "--no-first-run",
-                         "--disable-background-networking", "--disable-component-update",
-                         "--disable-sync", f"--window-size={width},{height}", *arguments):
+        for argument in (*shown, *CHROMIUM_SWITCHES, f"--window-size={width},{height}",
+                         *arguments):
             options.add_argument(argument)
         super().__init__(webdriver.Chrome(service=Service("/usr/bin/chromedriver"),
                                           options=options))

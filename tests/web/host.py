@@ -11,7 +11,8 @@ import socket
 import subprocess
 import sys
 import tempfile
-import time
+
+from engines import wait_for
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 WEB = os.path.join(HERE, "..", "..", "web")
@@ -60,20 +61,17 @@ class Host:
         self.process = subprocess.Popen(
             ["/usr/sbin/nginx", "-p", self.prefix, "-e", "stderr", "-c", self.config,
              "-g", "daemon off;"], stdin=subprocess.DEVNULL)
-        deadline = time.monotonic() + 30
         for port in self.ports.values():
-            while True:
-                if self.process.poll() is not None:
-                    sys.exit(f"FAIL: nginx stopped at its start with status "
-                             f"{self.process.returncode}")
-                try:
-                    socket.create_connection(("127.0.0.1", port), timeout=1).close()
-                    break
-                except OSError:
-                    if time.monotonic() > deadline:
-                        self.stop()
-                        sys.exit(f"FAIL: nginx does not answer on port {port}")
-                    time.sleep(0.05)
+            wait_for(f"nginx to answer on port {port}", lambda port=port: self.answers(port), 30)
+
+    def answers(self, port):
+        if self.process.poll() is not None:
+            sys.exit(f"FAIL: nginx stopped at its start with status {self.process.returncode}")
+        try:
+            socket.create_connection(("127.0.0.1", port), timeout=1).close()
+            return True
+        except OSError:
+            return False
 
     def stop(self):
         """Stops nginx: its ports refuse every connection until start()."""

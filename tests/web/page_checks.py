@@ -23,7 +23,7 @@ import pathlib
 import sys
 
 import engines
-from page_drive import HELPERS, Page, Table, start_browser, target_of
+from page_drive import HELPERS, Page, Table, play, start_browser, target_of
 from page_keys import STATE, press
 
 ROLES = {"textbox": "textbox", "combobox": "combobox", "button": "button",
@@ -322,9 +322,8 @@ def check_fingers(browser, table, screen):
 def check_spacing(browser, table, screen, flowing):
     """With a reader's text spacing and every value display full, no letter of a caption or a
     value is lost; for a finger the controls flow, nothing overlapping, and their checks hold."""
-    page = Page(browser, table)
-    for action in LONGEST_VALUES:
-        page.play(*action.partition(" ")[::2], sys.stdout)
+    if play(Page(browser, table), LONGEST_VALUES, sys.stdout) != 0:
+        fail("the page's driver cannot play the longest values")
     browser.script(SPACE, SPACING)
     names = [c["name"] for c in table.controls if c["kind"] != "line"]
     lost = browser.script(LOST, names, flowing)

@@ -12,7 +12,7 @@ usage: page_keys.py PAGE LAYOUT-TABLE-COMMAND...
 import sys
 
 from engines import CENTRE
-from page_drive import HELPERS, Page, Table, reload_page, start_browser, target_of
+from page_drive import HELPERS, Page, Table, play, reload_page, start_browser, target_of
 
 EDIT = "list-edit"
 OPEN, CLOSED = True, False
@@ -135,9 +135,8 @@ def step(browser, table, what):
     """Takes the step; gives what went wrong that the state after it does not show, if any."""
     kind, _, rest = what.partition(" ")
     if kind == "play":
-        page = Page(browser, table)
-        for action in rest.split("|"):
-            page.play(*action.partition(" ")[::2], sys.stdout)
+        if play(Page(browser, table), rest.split("|"), sys.stdout) != 0:
+            return f"{rest}: a line the page's driver cannot play"
     elif kind == "reload":
         reload_page(browser)
     elif kind == "click":

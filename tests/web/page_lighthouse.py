@@ -12,6 +12,7 @@ import os
 import subprocess
 import sys
 
+from engines import CHROMIUM, CHROMIUM_SWITCHES
 from host import HERE, Host
 from page_checks import fail
 
@@ -26,9 +27,8 @@ def main():
             ["node", os.path.join(HERE, "node_modules", "lighthouse", "cli", "index.js"),
              host.url("root"), "--quiet", "--output=json", "--output-path=stdout",
              "--only-categories=performance," + ",".join(JUDGED),
-             "--chrome-flags=--headless=new --no-sandbox --disable-gpu --no-first-run "
-             "--disable-background-networking --disable-component-update --disable-sync"],
-            capture_output=True, text=True, env=os.environ | {"CHROME_PATH": "/usr/bin/chromium"})
+             "--chrome-flags=" + " ".join(("--headless=new", *CHROMIUM_SWITCHES))],
+            capture_output=True, text=True, env=os.environ | {"CHROME_PATH": CHROMIUM})
     finally:
         host.close()
     if run.returncode != 0:

@@ -78,19 +78,21 @@ faults() {
         }' "$1"
 }
 
+# Whether the grab of $window shows every line crisp at the scale of $setting; else the faults
+# are in $found. A window that shows may not be painted yet (a build with sanitizers paints
+# late), so the grab is taken again until it is right, or ten seconds have passed.
+crisp() {
+    import -window "$window" -colorspace gray -depth 8 -compress none "pgm:$scratch/shot.pgm"
+    found=$(faults "$scratch/shot.pgm" "${setting#*=}")
+    [[ -z $found ]]
+}
+
 for run in "${runs[@]}"; do
     read -r setting layout file experience growth exit_key item <<<"$run"
     setxkbmap -layout "$layout"
     env "$setting" QT_QPA_PLATFORM=xcb "$program" &
     pid=$!
     window=$(await shows "$title") || fail "no visible window titled '$title'"
-    # A window that shows may not be painted yet (a build with sanitizers paints late): the grab
-    # is taken again until it is right, or ten seconds have passed.
-    crisp() {
-        import -window "$window" -colorspace gray -depth 8 -compress none "pgm:$scratch/shot.pgm"
-        found=$(faults "$scratch/shot.pgm" "${setting#*=}")
-        [[ -z $found ]]
-    }
     await crisp || fail "$setting:"$'\n'"$found"
 
     open_file "$window" "$file"
